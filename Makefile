@@ -1,0 +1,49 @@
+# Thin wrapper around CMake. Every target installs missing Debian packages
+# first (scripts/packages.txt), so the two quick-start commands work on a
+# fresh machine.
+
+BUILD_DIR    ?= build
+SANITIZE_DIR ?= build-sanitize
+JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS  ?=
+
+.PHONY: all deps configure build test run bench sanitize clean format
+
+all: build
+
+deps:
+	@sh scripts/install-packages.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/bin/orvana ]; then \
+	    exec $(BUILD_DIR)/bin/orvana; \
+	elif [ -x $(BUILD_DIR)/bin/orvana-cli ]; then \
+	    exec $(BUILD_DIR)/bin/orvana-cli; \
+	else \
+	    echo "Orvana has no program to run yet: only the value library (build/bin/liblattix.so) is built."; \
+	fi
+
+bench: build
+	@for b in $(BUILD_DIR)/bin/bench_*; do \
+	    [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; \
+	done
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVANA_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+format:
+	@find lattix platform bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

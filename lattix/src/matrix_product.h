@@ -1,0 +1,19 @@
+// The kernel behind the matrix product.
+#ifndef LATTIX_MATRIX_PRODUCT_H
+#define LATTIX_MATRIX_PRODUCT_H
+
+#include <cstddef>
+
+namespace lattix {
+
+// C = A x B for split complex arrays stored row by row: A is rows x inner, B
+// is inner x cols, C is rows x cols. Every element of C is the sum, from
+// k = 0 upwards and starting at 0.0, of the full complex products
+// A(i,k) B(k,j): re += a.re b.re - a.im b.im, im += a.re b.im + a.im b.re.
+// Returns false when its working storage could not be had (C untouched).
+bool multiplyComplex(const double* aRe, const double* aIm, const double* bRe, const double* bIm,
+                     double* cRe, double* cIm, size_t rows, size_t inner, size_t cols);
+
+}  // namespace lattix
+
+#endif

@@ -1,0 +1,68 @@
+// Message boxes routed to the installed backend.
+#include <gtest/gtest.h>
+
+#include "platform/backend.h"
+#include "platform/message_box.h"
+#include "scripted_backend.h"
+
+using orvana::testing::ScriptedBackend;
+
+TEST(MessageBox, ScriptedBackendRecordsAndAnswersFromItsQueue) {
+    ScriptedBackend ui;
+    ui.queueMessageBoxAnswer(PLATFORM_IDNO);
+    int window = 0;
+    EXPECT_EQ(platformMessageBox(&window, u"Save changes?", u"Orvana",
+                                 PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION),
+              PLATFORM_IDNO);
+    // An empty queue answers the default button.
+    EXPECT_EQ(platformMessageBox(nullptr, u"Again?", u"Orvana", PLATFORM_MB_YESNO),
+              PLATFORM_IDYES);
+    EXPECT_EQ(platformMessageBox(nullptr, nullptr, nullptr, PLATFORM_MB_OK), PLATFORM_IDOK);
+
+    ASSERT_EQ(ui.messageBoxes().size(), 3u);
+    EXPECT_EQ(ui.messageBoxes()[0].owner, &window);
+    EXPECT_EQ(ui.messageBoxes()[0].text, u"Save changes?");
+    EXPECT_EQ(ui.messageBoxes()[0].caption, u"Orvana");
+    EXPECT_EQ(ui.messageBoxes()[0].style, PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION);
+    EXPECT_EQ(ui.messageBoxes()[2].text, u"");
+}
+
+TEST(MessageBox, BackendsNestAndRestore) {
+    const PlatformBackend* before = platformCurrentBackend();
+    {
+        ScriptedBackend outer;
+        {
+            ScriptedBackend inner;
+            platformMessageBox(nullptr, u"inner", u"c", PLATFORM_MB_OK);
+            EXPECT_EQ(inner.messageBoxes().size(), 1u);
+        }
+        platformMessageBox(nullptr, u"outer", u"c", PLATFORM_MB_OK);
+        EXPECT_EQ(outer.messageBoxes().size(), 1u);
+    }
+    EXPECT_EQ(platformCurrentBackend(), before);
+}
+
+TEST(MessageBox, HeadlessWritesToStandardErrorAndAnswersTheDefault) {
+    platformSetBackend(nullptr);
+    ::testing::internal::CaptureStderr();
+    int answer = platformMessageBox(nullptr, u"Out of memory.\nQuit", u"Orvana",
+                                    PLATFORM_MB_YESNO | PLATFORM_MB_DEFBUTTON2);
+    std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(answer, PLATFORM_IDNO);
+    EXPECT_EQ(printed, "Orvana: Out of memory.\nQuit\n");
+}
+
+TEST(MessageBox, ShortOrIncompleteTablesFallBackToHeadless) {
+    // A table from an older host, too short to hold the message box entry.
+    PlatformBackend shortTable{0, nullptr, nullptr};
+    platformSetBackend(&shortTable);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_OK), PLATFORM_IDOK);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "y: x\n");
+    PlatformBackend nullEntry{sizeof(PlatformBackend), nullptr, nullptr};
+    platformSetBackend(&nullEntry);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_YESNO), PLATFORM_IDYES);
+    ::testing::internal::GetCapturedStderr();
+    platformSetBackend(nullptr);
+}
