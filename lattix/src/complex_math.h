@@ -4,6 +4,8 @@
 #ifndef LATTIX_COMPLEX_MATH_H
 #define LATTIX_COMPLEX_MATH_H
 
+#include <cmath>
+
 namespace lattix {
 
 struct Complex {
@@ -37,6 +39,13 @@ inline Complex quotient(Complex x, Complex y) {
 inline bool zeroDivisor(Complex x, Complex y) {
     if (x.im == 0.0 && y.im == 0.0) return y.re == 0.0;
     return y.im * y.im + y.re * y.re == 0.0;
+}
+
+// The modulus every size comparison uses: |re| for a real value, else the
+// length of the vector.
+inline double modulus(Complex z) {
+    if (z.im == 0.0) return std::fabs(z.re);
+    return std::sqrt(z.re * z.re + z.im * z.im);
 }
 
 }  // namespace lattix
