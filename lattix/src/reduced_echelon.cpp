@@ -59,13 +59,15 @@ LATTIX_INLINE void addProduct(v8d& sr, v8d& si, double fr, double fi, const v8d&
 
 constexpr size_t kBlock = 32;
 
-// Row := row times r on [from, to).
-LATTIX_CLONES
-void scaleRow(double* re, double* im, size_t from, size_t to, Complex r) {
+// Row := row times r on [from, to). A template so that it is only compiled
+// once inlined into each clone of scaleRow below.
+template <int = 0>
+LATTIX_INLINE void scaleRowLanes(double* re, double* im, size_t from, size_t to, Complex r) {
     size_t k = from;
     for (; k + 8 <= to; k += 8) {
         v8d pr, pi;
-        productLanes(load(re + k), load(im + k), r, pr, pi);
+        const v8d xr = load(re + k), xi = load(im + k);
+        productLanes(xr, xi, r, pr, pi);
         store(re + k, pr);
         store(im + k, pi);
     }
@@ -76,13 +78,19 @@ void scaleRow(double* re, double* im, size_t from, size_t to, Complex r) {
     }
 }
 
+LATTIX_CLONES
+void scaleRow(double* re, double* im, size_t from, size_t to, Complex r) {
+    scaleRowLanes(re, im, from, to, r);
+}
+
 template <bool Shortcut>
 LATTIX_INLINE void addScaledRowImpl(double* dRe, double* dIm, Complex f, const double* yRe,
                                     const double* yIm, size_t len) {
     size_t k = 0;
     for (; k + 8 <= len; k += 8) {
         v8d sr = load(dRe + k), si = load(dIm + k);
-        addProduct<Shortcut>(sr, si, f.re, f.im, load(yRe + k), load(yIm + k));
+        const v8d yr = load(yRe + k), yi = load(yIm + k);
+        addProduct<Shortcut>(sr, si, f.re, f.im, yr, yi);
         store(dRe + k, sr);
         store(dIm + k, si);
     }
