@@ -1,0 +1,86 @@
+// Running code lists on the value stack (value_stack.h), and the built-in
+// operators. See code_list.h for what every built-in code does.
+//
+// Evaluations nest: eval, user functions, Workspace calls and keypad
+// libraries (through HostServices) run lists on the same stack above the
+// current top, and every run gives back the top index and the element-wise
+// flag it found.
+#ifndef ORVANA_ENGINE_EVALUATOR_H
+#define ORVANA_ENGINE_EVALUATOR_H
+
+#include <cstdint>
+
+#include "engine/status.h"
+#include "keypad.h"
+#include "lattix.h"
+
+namespace engine {
+
+// Codes the evaluator gives besides those of the front end and of Lattix
+// (which pass through unchanged: 51 to 56, 62).
+constexpr Status kRequiresString = 8;
+constexpr Status kIncompatibleDataTypes = 9;
+constexpr Status kNotEnoughParameters = 11;
+constexpr Status kInvalidFunctionReference = 12;
+constexpr Status kStackOverflow = 13;
+constexpr Status kInvalidParameter = 14;
+constexpr Status kMissingControlStructure = 15;
+constexpr Status kIncompatibleMatrices = 51;
+constexpr Status kValueOutOfBounds = 56;
+constexpr Status kCantLoadScript = 57;
+constexpr Status kCantOpenFile = 59;
+constexpr Status kMatrixTooBig = 62;
+constexpr Status kCantSaveWorkspace = 64;
+
+// No built-in makes a matrix with more elements, or more rows or columns,
+// than these (code 62); the second is the reach of Matrix's 16-bit fields.
+constexpr int64_t kMatrixElementLimit = 640000;
+constexpr int64_t kMatrixDimensionLimit = 32767;
+
+// Evaluations nested deeper than this (a user function or eval text that
+// calls itself) stop with code 13 before the machine's own stack runs out.
+constexpr int kMaxNesting = 48;
+
+// One built-in token on the given stack. The top index must lie in 3 to 79
+// (else 11 or 13); codes this build does not know have no effect.
+Status applyBuiltin(const Token& token, int32_t angleMode, Matrix* stack, int16_t* top);
+
+// Rounding of answers to significant digits, for the active display-format
+// slot; off at start-up.
+void setEvaluationFlag(bool on);
+bool evaluationFlag();
+
+// Set while a "V:" line runs.
+bool elementwiseFlag();
+
+// The codes that belong to scripts and files: control flow (WHILE, IF, ELSE,
+// END, RETURN, FOR, CONTIFGRAPHING, LOCAL, FUNC, GLOBAL), Workspace calls,
+// "load" and "save". The script component installs a handler; it works on
+// the stack like a built-in and returns a status.
+using ScriptCodeHandler = Status (*)(const Token& token, int32_t angleMode, Matrix* stack,
+                                     int16_t* top);
+bool isScriptCode(uint32_t routed);
+// Null removes the handler. Without one, a Workspace call fails with 57, load
+// with 59, save with 64 and the control-flow codes with 15, each the message
+// of what cannot happen, and nothing on the stack changes.
+void setScriptCodeHandler(ScriptCodeHandler handler);
+
+// The services handed to keypad libraries (their first six entries are the
+// contract of keypad.h).
+const HostServices* hostServices();
+
+}  // namespace engine
+
+extern "C" {
+
+// Runs a code list above the current top. A null list (an empty line) makes
+// result 0 and gives 0. Otherwise the top of the stack at the end, also after
+// a failure, is copied into result (which may be null), the top index and
+// the element-wise flag are restored, and the code of the first failing
+// token is returned; a library's code r comes back as its number x 256 + r.
+// A top index of 80 or more at entry is 13 at once.
+uint16_t runCode(const Token* list, Matrix* result, int32_t angleMode);
+
+}
+
+#endif
