@@ -1,0 +1,148 @@
+#include "cli_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace cli {
+
+const char* usage() {
+    return "usage: orvana-cli [options] [FILE]\n"
+           "  -e TEXT                one block's text; repeatable; run before FILE's lines\n"
+           "  FILE                   a text file (\"-\" for standard input), one block per line\n"
+           "  --format CODE          display format code, decimal or 0x hex (default 0x0005)\n"
+           "  --polar                complex answers in polar form\n"
+           "  --deg                  the first block in degree mode (later blocks inherit it)\n"
+           "  --script-dir DIR       the folder for Workspace calls (default: current folder)\n"
+           "  --crlf                 CR LF line ends instead of LF\n"
+           "  --no-answers           only the block texts\n"
+           "  --define NAME[/N]=TEXT define a user function of N parameters (0 to 3)\n"
+           "  -h, --help             this text\n"
+           "With no FILE and no -e on a terminal, an interactive session starts.\n";
+}
+
+std::u16string fromUtf8(const std::string& text) {
+    std::u16string out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = text[i];
+        uint32_t cp = 0xFFFD;
+        size_t length = 1;
+        if (c < 0x80) {
+            cp = c;
+        } else if ((c >> 5) == 0x6 || (c >> 4) == 0xE || (c >> 3) == 0x1E) {
+            length = (c >> 5) == 0x6 ? 2 : ((c >> 4) == 0xE ? 3 : 4);
+            cp = c & (0x7F >> length);
+            bool valid = i + length <= text.size();
+            for (size_t k = 1; valid && k < length; ++k) {
+                const unsigned char next = text[i + k];
+                valid = (next >> 6) == 0x2;
+                cp = (cp << 6) | (next & 0x3F);
+            }
+            if (!valid) {
+                cp = 0xFFFD;
+                length = 1;
+            }
+        }
+        if (cp >= 0x10000 && cp <= 0x10FFFF) {
+            cp -= 0x10000;
+            out.push_back(char16_t(0xD800 + (cp >> 10)));
+            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(cp > 0x10FFFF ? u'\uFFFD' : char16_t(cp));
+        }
+        i += length;
+    }
+    return out;
+}
+
+namespace {
+
+bool parseFormatCode(const char* text, uint16_t& code) {
+    if (*text == '\0') return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 0);
+    if (errno != 0 || *end != '\0' || value > 0xFFFF || text[0] == '-') return false;
+    code = static_cast<uint16_t>(value);
+    return true;
+}
+
+// NAME[/N]=TEXT
+bool parseDefinition(const std::string& text, FunctionDefinition& definition) {
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos || equals == 0) return false;
+    std::string head = text.substr(0, equals);
+    const size_t slash = head.find('/');
+    if (slash != std::string::npos) {
+        const std::string count = head.substr(slash + 1);
+        if (count.size() != 1 || count[0] < '0' || count[0] > '3') return false;
+        definition.parameters = count[0] - '0';
+        head = head.substr(0, slash);
+    }
+    if (head.empty()) return false;
+    definition.name = fromUtf8(head);
+    definition.text = fromUtf8(text.substr(equals + 1));
+    return true;
+}
+
+}  // namespace
+
+std::optional<Options> parseOptions(int argc, const char* const* argv, std::string& error) {
+    Options options;
+    auto value = [&](int& i, const char* name) -> const char* {
+        if (i + 1 >= argc) {
+            error = std::string("option ") + name + " needs a value";
+            return nullptr;
+        }
+        return argv[++i];
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-e") {
+            const char* text = value(i, "-e");
+            if (text == nullptr) return std::nullopt;
+            options.expressions.push_back(fromUtf8(text));
+        } else if (arg == "--format") {
+            const char* text = value(i, "--format");
+            if (text == nullptr) return std::nullopt;
+            if (!parseFormatCode(text, options.formatCode)) {
+                error = std::string("--format: not a format code: ") + text;
+                return std::nullopt;
+            }
+        } else if (arg == "--polar") {
+            options.polar = true;
+        } else if (arg == "--deg") {
+            options.degrees = true;
+        } else if (arg == "--script-dir") {
+            const char* text = value(i, "--script-dir");
+            if (text == nullptr) return std::nullopt;
+            options.scriptDir = text;
+        } else if (arg == "--crlf") {
+            options.crlf = true;
+        } else if (arg == "--no-answers") {
+            options.answers = false;
+        } else if (arg == "--define") {
+            const char* text = value(i, "--define");
+            if (text == nullptr) return std::nullopt;
+            FunctionDefinition definition;
+            if (!parseDefinition(text, definition)) {
+                error = std::string("--define: expected NAME[/N]=TEXT, got: ") + text;
+                return std::nullopt;
+            }
+            options.definitions.push_back(std::move(definition));
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option: " + arg;
+            return std::nullopt;
+        } else if (options.file) {
+            error = "only one FILE may be given";
+            return std::nullopt;
+        } else {
+            options.file = arg;
+        }
+    }
+    return options;
+}
+
+}  // namespace cli

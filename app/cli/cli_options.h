@@ -1,0 +1,43 @@
+// The command line of orvana-cli.
+#ifndef ORVANA_CLI_OPTIONS_H
+#define ORVANA_CLI_OPTIONS_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct FunctionDefinition {
+    std::u16string name;
+    int parameters = 0;
+    std::u16string text;
+};
+
+struct Options {
+    std::vector<std::u16string> expressions;  // -e, in order
+    std::optional<std::string> file;          // FILE, "-" for standard input
+    uint16_t formatCode = 0x0005;
+    bool polar = false;
+    bool degrees = false;
+    std::string scriptDir = ".";
+    bool crlf = false;
+    bool answers = true;
+    bool help = false;
+    std::vector<FunctionDefinition> definitions;
+};
+
+// Parses argv; on failure returns nothing and sets `error` to a one-line
+// message.
+std::optional<Options> parseOptions(int argc, const char* const* argv, std::string& error);
+
+// The usage text.
+const char* usage();
+
+// UTF-8 to UTF-16; invalid bytes become U+FFFD.
+std::u16string fromUtf8(const std::string& text);
+
+}  // namespace cli
+
+#endif

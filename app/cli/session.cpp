@@ -1,0 +1,109 @@
+#include "session.h"
+
+#include <readline/history.h>
+#include <readline/readline.h>
+
+#include <cstdlib>
+
+#include "engine/messages.h"
+#include "engine/text_export.h"
+#include "platform/text.h"
+
+namespace cli {
+namespace {
+
+std::string utf8(const std::u16string& text) {
+    std::string out(platformUtf16ToUtf8(text.c_str(), nullptr, 0) + 1, '\0');
+    platformUtf16ToUtf8(text.c_str(), out.data(), out.size());
+    out.pop_back();
+    return out;
+}
+
+engine::ExportOptions exportOptions(const Options& options) {
+    engine::ExportOptions e;
+    e.answers = options.answers;
+    e.formatCode = options.formatCode;
+    e.polar = options.polar;
+    e.lineEnd = options.crlf ? "\r\n" : "\n";
+    return e;
+}
+
+}  // namespace
+
+Session::Session(const Options& options) : options_(options) {
+    blocks_.activeBlock().setDegrees(options.degrees);
+}
+
+bool Session::defineFunctions() {
+    for (const FunctionDefinition& d : options_.definitions) {
+        const uint16_t status = blocks_.defineFunction(d.name, d.parameters, d.text);
+        if (status != 0) {
+            std::fprintf(stderr, "orvana-cli: --define %s: %s\n", utf8(d.name).c_str(),
+                         utf8(engine::messageText(status)).c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+void Session::enter(const std::u16string& line) {
+    blocks_.setActive(blocks_.count() - 1);
+    blocks_.setEditLine(line);
+    lastExecuted_ = blocks_.count() - 1;
+    blocks_.exe(engine::ExeMode::Normal);
+    // Dropping the oldest block past the limit moves the executed one up.
+    if (lastExecuted_ >= blocks_.count() - 1) lastExecuted_ = blocks_.count() - 2;
+}
+
+std::string Session::exportText() const { return engine::exportBlocks(blocks_, exportOptions(options_)); }
+
+std::string Session::lastAnswer() const {
+    if (lastExecuted_ < 0 || lastExecuted_ >= blocks_.count()) return "";
+    engine::ExportOptions e = exportOptions(options_);
+    e.answers = true;
+    return engine::exportAnswer(blocks_.block(lastExecuted_), e);
+}
+
+std::vector<std::u16string> readLines(std::FILE* in) {
+    std::vector<std::u16string> lines;
+    std::string line;
+    int c;
+    bool any = false;
+    while ((c = std::fgetc(in)) != EOF) {
+        any = true;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(fromUtf8(line));
+            line.clear();
+            any = false;
+        } else {
+            line.push_back(static_cast<char>(c));
+        }
+    }
+    if (any) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(fromUtf8(line));
+    }
+    return lines;
+}
+
+int runInteractive(Session& session) {
+    using_history();
+    for (;;) {
+        char* raw = readline("orvana> ");
+        if (raw == nullptr) {
+            std::fputc('\n', stdout);  // end of input leaves the prompt's line
+            break;
+        }
+        const std::string line = raw;
+        std::free(raw);
+        if (line == ":quit") break;
+        if (!line.empty()) add_history(line.c_str());
+        session.enter(fromUtf8(line));
+        std::fputs(session.lastAnswer().c_str(), stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+}  // namespace cli

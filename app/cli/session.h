@@ -1,0 +1,46 @@
+// Running blocks the way a user types them: each line goes into the last
+// block and EXE is pressed.
+#ifndef ORVANA_CLI_SESSION_H
+#define ORVANA_CLI_SESSION_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli_options.h"
+#include "engine/block_list.h"
+
+namespace cli {
+
+class Session {
+public:
+    explicit Session(const Options& options);
+
+    // Defines the --define functions; false (with a message on standard
+    // error) when one is refused.
+    bool defineFunctions();
+    // Types `line` into the last block and presses EXE.
+    void enter(const std::u16string& line);
+    // The whole Workspace as the text export.
+    std::string exportText() const;
+    // The answer lines of the block executed last.
+    std::string lastAnswer() const;
+
+    engine::BlockList& blocks() { return blocks_; }
+
+private:
+    const Options& options_;
+    engine::BlockList blocks_;
+    int lastExecuted_ = -1;
+};
+
+// Reads lines from a stream (without their line ends; a CR before LF is
+// dropped too).
+std::vector<std::u16string> readLines(std::FILE* in);
+
+// The interactive loop on a terminal; returns the exit status.
+int runInteractive(Session& session);
+
+}  // namespace cli
+
+#endif

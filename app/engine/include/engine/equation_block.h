@@ -1,0 +1,80 @@
+// One equation block: a line of expression text, its code list, its answer,
+// its status and its display flags.
+#ifndef ORVANA_ENGINE_EQUATION_BLOCK_H
+#define ORVANA_ENGINE_EQUATION_BLOCK_H
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "keypad.h"
+#include "lattix.h"
+
+namespace engine {
+
+// Flags word.
+inline constexpr uint32_t kGraphColourMask = 0x7;   // 0 none, 1..7 a colour
+inline constexpr uint32_t kDegreesFlag = 0x10;      // the block's angle mode
+inline constexpr uint32_t kAnswerCutFlag = 0x20;    // drawing showed ".."
+inline constexpr uint32_t kParameterCountShift = 6;  // user functions: 0..3
+inline constexpr uint32_t kParameterCountMask = 0xC0;
+
+inline constexpr size_t kBlockTextLimit = 99;
+inline constexpr size_t kBlockNoteLimit = 29;
+
+inline constexpr uint16_t kStatusTextTooLong = 7;
+inline constexpr uint16_t kStatusComment = 63;
+
+class EquationBlock {
+public:
+    // No text, no note, no code list, a 1 x 1 zero answer, status 0, flags 0.
+    EquationBlock();
+    ~EquationBlock();
+    EquationBlock(const EquationBlock&) = delete;
+    EquationBlock& operator=(const EquationBlock&) = delete;
+
+    const std::u16string& text() const { return text_; }
+    const std::u16string& note() const { return note_; }
+    void setNote(std::u16string_view note);
+    Token* parsed() const { return parsed_; }
+    // Where the code list is kept, for renumbering variable references.
+    Token** parsedSlot() { return &parsed_; }
+    const Matrix* answer() const { return answer_; }
+    Matrix* answer() { return answer_; }
+    uint16_t status() const { return status_; }
+    void setStatus(uint16_t status) { status_ = status; }
+    uint32_t flags() const { return flags_; }
+    void setFlags(uint32_t flags) { flags_ = flags; }
+    bool degrees() const { return (flags_ & kDegreesFlag) != 0; }
+    void setDegrees(bool on) { flags_ = on ? (flags_ | kDegreesFlag) : (flags_ & ~kDegreesFlag); }
+    int graphColour() const { return int(flags_ & kGraphColourMask); }
+
+    // Drops the code list; a text longer than 99 characters gives status 7
+    // and keeps the old text; otherwise the text is stored and compiled, and
+    // the compile code becomes the status.
+    void setText(std::u16string_view text);
+    // Forgets the text and the code list (the answer stays).
+    void clearText();
+    // Evaluates the code list into the answer with the block's angle mode,
+    // unless the block is a comment or failed to compile. Evaluation errors
+    // share their numbers with compile errors (4 and 6 can come from both),
+    // so the block remembers which step set its status: a block whose last
+    // evaluation failed is evaluated again.
+    void evaluate();
+    bool compileFailed() const { return compileFailed_; }
+    // Back to status 0 with a 1 x 1 zero answer.
+    void resetAnswer();
+
+private:
+    std::u16string text_;
+    std::u16string note_;
+    Token* parsed_ = nullptr;
+    Matrix* answer_ = nullptr;
+    uint16_t status_ = 0;
+    uint32_t flags_ = 0;
+    bool compileFailed_ = false;
+};
+
+}  // namespace engine
+
+#endif
