@@ -34,6 +34,15 @@ int platformMessageBox(PlatformWindow owner, const char16_t* text, const char16_
     return backend->messageBox(backend->context, owner, text, caption, style);
 }
 
+int32_t platformPopupMenu(PlatformWindow owner, const char16_t* const* items, int32_t count,
+                          int32_t x, int32_t y) {
+    if (items == nullptr || count <= 0) return -1;
+    const PlatformBackend* backend = platformCurrentBackend();
+    if (!hasEntry(backend, &PlatformBackend::popupMenu)) backend = platformHeadlessBackend();
+    const int32_t choice = backend->popupMenu(backend->context, owner, items, count, x, y);
+    return choice >= 0 && choice < count ? choice : -1;
+}
+
 int platformMessageBoxDefaultAnswer(uint32_t style) {
     if ((style & PLATFORM_MB_BUTTON_MASK) == PLATFORM_MB_YESNO)
         return (style & PLATFORM_MB_DEFBUTTON2) ? PLATFORM_IDNO : PLATFORM_IDYES;

@@ -22,7 +22,13 @@ int headlessMessageBox(void*, PlatformWindow, const char16_t* text, const char16
     return platformMessageBoxDefaultAnswer(style);
 }
 
-const PlatformBackend headless = {sizeof(PlatformBackend), nullptr, headlessMessageBox};
+int32_t headlessPopupMenu(void*, PlatformWindow, const char16_t* const*, int32_t, int32_t,
+                          int32_t) {
+    return -1;
+}
+
+const PlatformBackend headless = {sizeof(PlatformBackend), nullptr, headlessMessageBox,
+                                  headlessPopupMenu};
 
 }  // namespace
 

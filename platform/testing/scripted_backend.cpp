@@ -3,7 +3,8 @@
 namespace orvana::testing {
 
 ScriptedBackend::ScriptedBackend()
-    : table_{sizeof(PlatformBackend), this, &ScriptedBackend::messageBox},
+    : table_{sizeof(PlatformBackend), this, &ScriptedBackend::messageBox,
+             &ScriptedBackend::popupMenu},
       previous_(platformCurrentBackend()) {
     platformSetBackend(&table_);
 }
@@ -18,6 +19,19 @@ int ScriptedBackend::messageBox(void* context, PlatformWindow owner, const char1
     int answer = self->answers_.front();
     self->answers_.pop_front();
     return answer;
+}
+
+int32_t ScriptedBackend::popupMenu(void* context, PlatformWindow owner,
+                                   const char16_t* const* items, int32_t count, int32_t x,
+                                   int32_t y) {
+    auto* self = static_cast<ScriptedBackend*>(context);
+    PopupMenuCall call{owner, {}, x, y};
+    for (int32_t i = 0; i < count; ++i) call.items.emplace_back(items[i]);
+    self->popupMenus_.push_back(std::move(call));
+    if (self->choices_.empty()) return -1;
+    int32_t choice = self->choices_.front();
+    self->choices_.pop_front();
+    return choice;
 }
 
 }  // namespace orvana::testing

@@ -13,6 +13,13 @@
 
 namespace orvana::testing {
 
+struct PopupMenuCall {
+    PlatformWindow owner;
+    std::vector<std::u16string> items;
+    int32_t x;
+    int32_t y;
+};
+
 struct MessageBoxCall {
     PlatformWindow owner;
     std::u16string text;
@@ -32,16 +39,29 @@ public:
     void queueMessageBoxAnswer(int answer) { answers_.push_back(answer); }
 
     const std::vector<MessageBoxCall>& messageBoxes() const { return messageBoxes_; }
-    void clear() { messageBoxes_.clear(); }
+
+    // The next pop-up menu chooses this item (-1 dismisses it); with an empty
+    // queue a menu is dismissed.
+    void queuePopupMenuChoice(int32_t item) { choices_.push_back(item); }
+    const std::vector<PopupMenuCall>& popupMenus() const { return popupMenus_; }
+
+    void clear() {
+        messageBoxes_.clear();
+        popupMenus_.clear();
+    }
 
 private:
     static int messageBox(void* context, PlatformWindow owner, const char16_t* text,
                           const char16_t* caption, uint32_t style);
+    static int32_t popupMenu(void* context, PlatformWindow owner, const char16_t* const* items,
+                             int32_t count, int32_t x, int32_t y);
 
     PlatformBackend table_;
     const PlatformBackend* previous_;
     std::deque<int> answers_;
     std::vector<MessageBoxCall> messageBoxes_;
+    std::deque<int32_t> choices_;
+    std::vector<PopupMenuCall> popupMenus_;
 };
 
 }  // namespace orvana::testing

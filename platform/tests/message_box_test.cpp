@@ -3,6 +3,7 @@
 
 #include "platform/backend.h"
 #include "platform/message_box.h"
+#include "platform/popup_menu.h"
 #include "scripted_backend.h"
 
 using orvana::testing::ScriptedBackend;
@@ -54,15 +55,35 @@ TEST(MessageBox, HeadlessWritesToStandardErrorAndAnswersTheDefault) {
 
 TEST(MessageBox, ShortOrIncompleteTablesFallBackToHeadless) {
     // A table from an older host, too short to hold the message box entry.
-    PlatformBackend shortTable{0, nullptr, nullptr};
+    PlatformBackend shortTable{0, nullptr, nullptr, nullptr};
     platformSetBackend(&shortTable);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_OK), PLATFORM_IDOK);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "y: x\n");
-    PlatformBackend nullEntry{sizeof(PlatformBackend), nullptr, nullptr};
+    PlatformBackend nullEntry{sizeof(PlatformBackend), nullptr, nullptr, nullptr};
     platformSetBackend(&nullEntry);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_YESNO), PLATFORM_IDYES);
     ::testing::internal::GetCapturedStderr();
     platformSetBackend(nullptr);
+}
+
+TEST(PopupMenu, ScriptedChoicesHeadlessDismissal) {
+    const char16_t* items[] = {u"mtest", u"sdtest", u"pairtest"};
+    {
+        ScriptedBackend ui;
+        ui.queuePopupMenuChoice(1);
+        ui.queuePopupMenuChoice(7);  // out of range: dismissed
+        EXPECT_EQ(platformPopupMenu(nullptr, items, 3, 10, 20), 1);
+        EXPECT_EQ(platformPopupMenu(nullptr, items, 3, 0, 0), -1);
+        EXPECT_EQ(platformPopupMenu(nullptr, items, 3, 0, 0), -1);  // empty queue
+        ASSERT_EQ(ui.popupMenus().size(), 3u);
+        EXPECT_EQ(ui.popupMenus()[0].items[2], u"pairtest");
+        EXPECT_EQ(ui.popupMenus()[0].x, 10);
+        EXPECT_EQ(ui.popupMenus()[0].y, 20);
+        EXPECT_EQ(platformPopupMenu(nullptr, nullptr, 3, 0, 0), -1);
+        EXPECT_EQ(platformPopupMenu(nullptr, items, 0, 0, 0), -1);
+        EXPECT_EQ(ui.popupMenus().size(), 3u);
+    }
+    EXPECT_EQ(platformPopupMenu(nullptr, items, 3, 0, 0), -1);
 }

@@ -10,6 +10,7 @@
 
 #include "platform/export.h"
 #include "platform/message_box.h"
+#include "platform/popup_menu.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -23,6 +24,8 @@ typedef struct PlatformBackend {
     void* context;
     int (*messageBox)(void* context, PlatformWindow owner, const char16_t* text,
                       const char16_t* caption, uint32_t style);
+    int32_t (*popupMenu)(void* context, PlatformWindow owner, const char16_t* const* items,
+                         int32_t count, int32_t x, int32_t y);
 } PlatformBackend;
 
 /* Installs a backend (the table must outlive its installation). Null restores
@@ -31,7 +34,7 @@ PLATFORM_API void platformSetBackend(const PlatformBackend* backend);
 /* The backend in force; never null. */
 PLATFORM_API const PlatformBackend* platformCurrentBackend(void);
 /* The headless backend: message boxes are written to standard error and
- * answered with their default button. */
+ * answered with their default button; pop-up menus are dismissed. */
 PLATFORM_API const PlatformBackend* platformHeadlessBackend(void);
 
 #ifdef __cplusplus
