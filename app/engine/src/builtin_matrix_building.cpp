@@ -30,7 +30,8 @@ Status identity(const Frame& f) {
     Matrix& x = f.x();
     const std::optional<int64_t> n = truncatedFirst(x);
     if (!n) return kInvalidParameter;
-    if (*n < 1 || *n * *n > kMatrixElementLimit) return kMatrixTooBig;
+    if (*n < 1) return kMatrixTooBig;
+    if (Status s = checkBuildSize(*n, *n); s != kOk) return s;
     if (!resized(x, *n, *n)) return kMatrixTooBig;
     fill(x, 0.0);
     for (int64_t i = 0; i < *n; ++i) x.re[i * *n + i] = 1.0;
