@@ -27,8 +27,13 @@ int32_t headlessPopupMenu(void*, PlatformWindow, const char16_t* const*, int32_t
     return -1;
 }
 
-const PlatformBackend headless = {sizeof(PlatformBackend), nullptr, headlessMessageBox,
-                                  headlessPopupMenu};
+int headlessPointerPressed(void*) { return 0; }
+
+void headlessSetWaitCursor(void*, int) {}
+
+const PlatformBackend headless = {sizeof(PlatformBackend), nullptr,          headlessMessageBox,
+                                  headlessPopupMenu,       headlessPointerPressed,
+                                  headlessSetWaitCursor};
 
 }  // namespace
 

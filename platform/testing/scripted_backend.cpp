@@ -3,8 +3,9 @@
 namespace orvana::testing {
 
 ScriptedBackend::ScriptedBackend()
-    : table_{sizeof(PlatformBackend), this, &ScriptedBackend::messageBox,
-             &ScriptedBackend::popupMenu},
+    : table_{sizeof(PlatformBackend),      this, &ScriptedBackend::messageBox,
+             &ScriptedBackend::popupMenu,     &ScriptedBackend::pointerPressed,
+             &ScriptedBackend::setWaitCursor},
       previous_(platformCurrentBackend()) {
     platformSetBackend(&table_);
 }
@@ -32,6 +33,17 @@ int32_t ScriptedBackend::popupMenu(void* context, PlatformWindow owner,
     int32_t choice = self->choices_.front();
     self->choices_.pop_front();
     return choice;
+}
+
+int ScriptedBackend::pointerPressed(void* context) {
+    auto* self = static_cast<ScriptedBackend*>(context);
+    ++self->pointerPolls_;
+    if (self->pressAtPoll_ > 0 && self->pointerPolls_ >= self->pressAtPoll_) return 1;
+    return self->pointerDown_ ? 1 : 0;
+}
+
+void ScriptedBackend::setWaitCursor(void* context, int shown) {
+    static_cast<ScriptedBackend*>(context)->waitCursor_.push_back(shown != 0);
 }
 
 }  // namespace orvana::testing

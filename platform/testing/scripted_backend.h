@@ -45,6 +45,14 @@ public:
     void queuePopupMenuChoice(int32_t item) { choices_.push_back(item); }
     const std::vector<PopupMenuCall>& popupMenus() const { return popupMenus_; }
 
+    // The pointer-pressed state the backend reports; with pressAtPoll n > 0
+    // the pointer counts as pressed from the n-th poll on.
+    void setPointerPressed(bool down) { pointerDown_ = down; }
+    void pressPointerAtPoll(int n) { pressAtPoll_ = n; }
+    int pointerPolls() const { return pointerPolls_; }
+    // Every wait-cursor change, in order (true shown).
+    const std::vector<bool>& waitCursorChanges() const { return waitCursor_; }
+
     void clear() {
         messageBoxes_.clear();
         popupMenus_.clear();
@@ -55,6 +63,8 @@ private:
                           const char16_t* caption, uint32_t style);
     static int32_t popupMenu(void* context, PlatformWindow owner, const char16_t* const* items,
                              int32_t count, int32_t x, int32_t y);
+    static int pointerPressed(void* context);
+    static void setWaitCursor(void* context, int shown);
 
     PlatformBackend table_;
     const PlatformBackend* previous_;
@@ -62,6 +72,10 @@ private:
     std::vector<MessageBoxCall> messageBoxes_;
     std::deque<int32_t> choices_;
     std::vector<PopupMenuCall> popupMenus_;
+    bool pointerDown_ = false;
+    int pressAtPoll_ = 0;
+    int pointerPolls_ = 0;
+    std::vector<bool> waitCursor_;
 };
 
 }  // namespace orvana::testing

@@ -26,6 +26,11 @@ typedef struct PlatformBackend {
                       const char16_t* caption, uint32_t style);
     int32_t (*popupMenu)(void* context, PlatformWindow owner, const char16_t* const* items,
                          int32_t count, int32_t x, int32_t y);
+    /* 1 while the pointer (the stylus, the mouse button) is pressed on the
+     * program's window; a running script polls it between blocks. */
+    int (*pointerPressed)(void* context);
+    /* Shows (1) or removes (0) the wait cursor. */
+    void (*setWaitCursor)(void* context, int shown);
 } PlatformBackend;
 
 /* Installs a backend (the table must outlive its installation). Null restores

@@ -1,0 +1,195 @@
+// Memory drawing surfaces: their pixels, copies between them, and the
+// routing of drawing primitives to the installed drawing backend.
+#include <algorithm>
+#include <cstddef>
+#include <new>
+#include <vector>
+
+#include "platform/drawing.h"
+
+struct PlatformSurface {
+    int32_t width;
+    int32_t height;
+    std::vector<uint32_t> pixels;
+};
+
+namespace {
+
+constexpr int32_t kLargestSide = 4096;
+constexpr PlatformColour kWhite = PLATFORM_RGB(255, 255, 255);
+
+const PlatformDrawingBackend* installed = nullptr;
+
+template <typename Field>
+Field entry(Field PlatformDrawingBackend::*field) {
+    const PlatformDrawingBackend* headless = platformHeadlessDrawing();
+    if (installed == nullptr) return headless->*field;
+    const auto* base = reinterpret_cast<const char*>(installed);
+    const auto* at = reinterpret_cast<const char*>(&(installed->*field));
+    const bool present = static_cast<size_t>(at - base) + sizeof(Field) <= installed->size &&
+                         installed->*field != nullptr;
+    return present ? installed->*field : headless->*field;
+}
+
+// The backend to hand an entry: the installed one when it provides it.
+template <typename Field>
+const PlatformDrawingBackend* ownerOf(Field PlatformDrawingBackend::*field) {
+    if (installed == nullptr) return platformHeadlessDrawing();
+    return entry(field) == installed->*field ? installed : platformHeadlessDrawing();
+}
+
+const char16_t kDefaultFace[] = u"Tahoma";
+
+PlatformFont resolved(const PlatformFont* font) {
+    PlatformFont f{kDefaultFace, 12, PLATFORM_FONT_NORMAL};
+    if (font != nullptr) {
+        if (font->face != nullptr) f.face = font->face;
+        f.height = font->height < 0 ? -font->height : font->height;
+        if (f.height == 0) f.height = 12;
+        f.weight = font->weight;
+    }
+    return f;
+}
+
+// Clips a copy of width x height from (sx, sy) to (dx, dy) against both
+// surfaces; false when nothing is left.
+bool clipCopy(const PlatformSurface* d, int32_t& dx, int32_t& dy, const PlatformSurface* s,
+              int32_t& sx, int32_t& sy, int32_t& width, int32_t& height) {
+    if (d == nullptr || s == nullptr || width <= 0 || height <= 0) return false;
+    auto clipAxis = [](int32_t& dst, int32_t& src, int32_t& length, int32_t dLimit,
+                       int32_t sLimit) {
+        if (src < 0) {
+            dst -= src;
+            length += src;
+            src = 0;
+        }
+        if (dst < 0) {
+            src -= dst;
+            length += dst;
+            dst = 0;
+        }
+        length = std::min({length, dLimit - dst, sLimit - src});
+        return length > 0;
+    };
+    return clipAxis(dx, sx, width, d->width, s->width) &&
+           clipAxis(dy, sy, height, d->height, s->height);
+}
+
+}  // namespace
+
+extern "C" {
+
+PlatformSurface* platformCreateSurface(int32_t width, int32_t height) {
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) return nullptr;
+    auto* surface = new (std::nothrow) PlatformSurface{width, height, {}};
+    if (surface == nullptr) return nullptr;
+    try {
+        surface->pixels.assign(size_t(width) * size_t(height), kWhite);
+    } catch (...) {
+        delete surface;
+        return nullptr;
+    }
+    return surface;
+}
+
+void platformDestroySurface(PlatformSurface* surface) {
+    delete surface;
+}
+
+int32_t platformSurfaceWidth(const PlatformSurface* surface) {
+    return surface != nullptr ? surface->width : 0;
+}
+
+int32_t platformSurfaceHeight(const PlatformSurface* surface) {
+    return surface != nullptr ? surface->height : 0;
+}
+
+uint32_t* platformSurfacePixels(PlatformSurface* surface) {
+    return surface != nullptr ? surface->pixels.data() : nullptr;
+}
+
+PlatformColour platformSurfacePixel(const PlatformSurface* surface, int32_t x, int32_t y) {
+    if (surface == nullptr || x < 0 || y < 0 || x >= surface->width || y >= surface->height)
+        return PLATFORM_NO_PIXEL;
+    return surface->pixels[size_t(y) * size_t(surface->width) + size_t(x)];
+}
+
+void platformFillRect(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                      int32_t bottom, PlatformColour colour) {
+    if (surface == nullptr || right <= left || bottom <= top) return;
+    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::fillRect);
+    b->fillRect(b->context, surface, left, top, right, bottom, colour & 0xFFFFFFu);
+}
+
+void platformDrawPolyline(PlatformSurface* surface, const PlatformPoint* points, int32_t count,
+                          PlatformColour colour) {
+    if (surface == nullptr || points == nullptr || count < 2) return;
+    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawPolyline);
+    b->drawPolyline(b->context, surface, points, count, colour & 0xFFFFFFu);
+}
+
+void platformDrawLine(PlatformSurface* surface, int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+                      PlatformColour colour) {
+    const PlatformPoint points[2] = {{x0, y0}, {x1, y1}};
+    platformDrawPolyline(surface, points, 2, colour);
+}
+
+void platformDrawEllipse(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom, PlatformColour colour, int filled) {
+    if (surface == nullptr || right <= left || bottom <= top) return;
+    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawEllipse);
+    b->drawEllipse(b->context, surface, left, top, right, bottom, colour & 0xFFFFFFu, filled != 0);
+}
+
+void platformDrawText(PlatformSurface* surface, int32_t x, int32_t y, const char16_t* text,
+                      const PlatformFont* font, PlatformColour colour) {
+    if (surface == nullptr || text == nullptr || *text == 0) return;
+    const PlatformFont f = resolved(font);
+    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawText);
+    b->drawText(b->context, surface, x, y, text, &f, colour & 0xFFFFFFu);
+}
+
+void platformMeasureText(const char16_t* text, const PlatformFont* font, int32_t* width,
+                         int32_t* height) {
+    int32_t w = 0, h = 0;
+    if (text != nullptr && *text != 0) {
+        const PlatformFont f = resolved(font);
+        const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::measureText);
+        b->measureText(b->context, text, &f, &w, &h);
+    }
+    if (width != nullptr) *width = w;
+    if (height != nullptr) *height = h;
+}
+
+void platformCopySurface(PlatformSurface* destination, int32_t dx, int32_t dy,
+                         const PlatformSurface* source, int32_t sx, int32_t sy, int32_t width,
+                         int32_t height) {
+    if (!clipCopy(destination, dx, dy, source, sx, sy, width, height)) return;
+    for (int32_t row = 0; row < height; ++row) {
+        const uint32_t* from =
+            &source->pixels[size_t(sy + row) * size_t(source->width) + size_t(sx)];
+        uint32_t* to =
+            &destination->pixels[size_t(dy + row) * size_t(destination->width) + size_t(dx)];
+        std::copy(from, from + width, to);
+    }
+}
+
+void platformCopyTransparent(PlatformSurface* destination, int32_t dx, int32_t dy,
+                             const PlatformSurface* source, int32_t sx, int32_t sy, int32_t width,
+                             int32_t height, PlatformColour transparent) {
+    if (!clipCopy(destination, dx, dy, source, sx, sy, width, height)) return;
+    for (int32_t row = 0; row < height; ++row) {
+        const uint32_t* from =
+            &source->pixels[size_t(sy + row) * size_t(source->width) + size_t(sx)];
+        uint32_t* to =
+            &destination->pixels[size_t(dy + row) * size_t(destination->width) + size_t(dx)];
+        for (int32_t i = 0; i < width; ++i)
+            if (from[i] != transparent) to[i] = from[i];
+    }
+}
+
+void platformSetDrawingBackend(const PlatformDrawingBackend* backend) {
+    installed = backend;
+}
+
+}  // extern "C"
