@@ -19,6 +19,8 @@ std::vector<Entry> entries;
 int addLibrary(const KeypadLibrary& library, std::u16string name) {
     if (int(entries.size()) >= kMaxLibraries) return 0;
     if (library.GetStrOperator == nullptr || library.GetOperator == nullptr) return 0;
+    // Records never move once entered: LoadBMP and others receive their address.
+    if (entries.capacity() < size_t(kMaxLibraries)) entries.reserve(kMaxLibraries);
     // The display name holds at most 29 units plus its terminator.
     if (name.size() >= KEYPAD_LIBRARY_NAME_UNITS) name.resize(KEYPAD_LIBRARY_NAME_UNITS - 1);
     entries.push_back({library, std::move(name)});
