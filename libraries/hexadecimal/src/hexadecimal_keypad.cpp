@@ -1,0 +1,63 @@
+// The Hexadecimal keypad: hexadecimal digits and the prefix on page 2, the
+// operator words on page 3; page 4 has no keys.
+#include "keypad_support/key_table.h"
+
+namespace {
+
+using keypad_support::Key;
+
+constexpr Key kKeys[] = {
+    {u'1', 2, u"0x", 0, u"0x"},
+    {u'2', 2, u"A", 0, u"A"},
+    {u'2', 3, u"_AND_", 0, u"AND"},
+    {u'3', 2, u"B", 0, u"B"},
+    {u'3', 3, u"_OR_", 0, u"OR"},
+    {u'4', 2, u"C", 0, u"C"},
+    {u'5', 2, u"D", 0, u"D"},
+    {u'5', 3, u"_XOR_", 0, u"XOR"},
+    {u'6', 2, u"E", 0, u"E"},
+    {u'6', 3, u"_NOT_", 0, u"NOT"},
+    {u'7', 2, u"F", 0, u"F"},
+    // The shifts are drawn as two angle brackets.
+    {u'8', 2, u"\u00BB", 0, u">>"},
+    {u'9', 2, u"\u00AB", 0, u"<<"},
+};
+
+keypad_support::Legend legend{kKeys};
+
+void drawTitle(PlatformSurface* surface) {
+    keypad_support::drawTitle(surface, u"0x", keypad_support::pageColour(4));
+}
+
+}  // namespace
+
+extern "C" {
+
+PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
+    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
+    {nullptr, 0, 0, nullptr},
+};
+
+PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
+                                 const HostServices*) {
+    return keypad_support::insertKey(kKeys, keyCode, editControl);
+}
+
+PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
+    return legend.copyTo(surface);
+}
+
+PLATFORM_API int32_t GetButtonRect(int32_t, int32_t, KeypadRect*) {
+    return 0;
+}
+
+PLATFORM_API int32_t doGraph(double*, KeypadCurve*, int16_t*, OperatorCode, int32_t, int32_t,
+                             Matrix*, int16_t*, const HostServices*) {
+    return 0;
+}
+
+PLATFORM_API int32_t doDraw(void) {
+    return 0;
+}
+
+}  // extern "C"

@@ -1,0 +1,30 @@
+// Inserting a key's text into an edit control through the edit messages:
+// replace the selection, then read it back to place the caret.
+#include "keypad_support/key_table.h"
+#include "platform/edit_control.h"
+
+namespace keypad_support {
+
+const Key* findKey(KeyTable keys, uint32_t keyCode) {
+    const auto character = char16_t(keyCode & 0xFFFFu);
+    const auto page = uint16_t(keyCode >> 16);
+    for (const Key& k : keys)
+        if (k.key == character && k.page == page) return &k;
+    return nullptr;
+}
+
+int32_t insertKey(KeyTable keys, uint32_t keyCode, PlatformWindow editControl) {
+    const Key* key = findKey(keys, keyCode);
+    if (key == nullptr) return KEYPAD_ACTION_NONE;
+    if (key->text != nullptr && key->text[0] != 0)
+        platformEditReplaceSelection(editControl, key->text);
+    if (key->caretBack > 0) {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(editControl, &start, &end);
+        const int32_t caret = start > key->caretBack ? start - key->caretBack : 0;
+        platformEditSetSelection(editControl, caret, caret);
+    }
+    return KEYPAD_ACTION_NONE;
+}
+
+}  // namespace keypad_support

@@ -1,0 +1,89 @@
+// The names and operator characters the Scientific library answers, and its
+// string table (the help texts of its operators).
+#include <string_view>
+
+#include "platform/string_resources.h"
+#include "scientific_codes.h"
+
+namespace scientific {
+namespace {
+
+struct Name {
+    std::u16string_view name;
+    OperatorCode code;
+};
+
+constexpr Name kNames[] = {
+    {u"pi", kPi},       {u"asin", kAsin},   {u"acos", kAcos}, {u"atan", kAtan},
+    {u"sin", kSin},     {u"cos", kCos},     {u"tan", kTan},   {u"asinh", kAsinh},
+    {u"acosh", kAcosh}, {u"atanh", kAtanh}, {u"sinh", kSinh}, {u"cosh", kCosh},
+    {u"tanh", kTanh},   {u"deg", kDeg},     {u"rad", kRad},   {u"sqrt", kSqrt},
+    {u"nrt", kNrt},     {u"log", kLog},     {u"ln", kLn},     {u"exp", kExp},
+    {u"rect", kRect},   {u"polar", kPolar}, {u"conj", kConj}, {u"atanyx", kAtanyx},
+    {u"abs", kAbs},     {u"arg", kArg},
+};
+
+constexpr uint32_t help(OperatorCode code) {
+    return KEYPAD_HELP_ID_BASE + code;
+}
+
+}  // namespace
+}  // namespace scientific
+
+using namespace scientific;
+
+extern "C" {
+
+PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
+    {help(kPi), u"3.1415926535   8979323846  2643383279  5028841971 ..."},
+    {help(kAtan), u"atan(x).  Use atanyx(y,x) to preserve the quadrant"},
+    {help(kDeg), u"deg(x) converts x from radians to degrees"},
+    {help(kRad), u"rad(x) converts x from degrees to radians"},
+    {help(kSqrt), u"sqrt(x) returns square root x"},
+    {help(kNrt), u"nrt(x,m) returns the m-th root of x"},
+    {help(kLog), u"log(x) returns base 10 of x"},
+    {help(kLn), u"ln(x) returns the natural log of x"},
+    {help(kExp), u"e to a power"},
+    {help(kRect), u"rect(r,theta) converts polar coords r,theta to rectangular coordinates {x,y}"},
+    {help(kPolar), u"polar(x,y) converts rectangular coords. x,y to polar {r, theta}"},
+    {help(kConj), u"conj(x) returns the complex conjugate of x"},
+    {help(kAtanyx),
+     u"atanyx(y,x) finds the arc-tangent of y/x accounting for the signs of x and y so that "
+     u"the angle is in the correct quadrant"},
+    {help(kAbs), u"abs(x) returns the absolute value of x, or the magnitude of x if it is complex"},
+    {help(kArg),
+     u"arg(x) returns the argument of a complex value.  This is the angle from the real axis "
+     u"in the complex plane"},
+    {help(kPower), u"x^y  raises x to the y power"},
+    {help(kPolarEntry),
+     u"x@y computes x exp(yi) where y is real.  Use to enter complex values in polar form.  x "
+     u"is the magnitude, y is the angle."},
+    {help(kSquare), u"x\u00B2"},
+    {help(kCube), u"x\u00B3"},
+    {0, nullptr},
+};
+
+PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
+    if (name == nullptr) return 0;
+    const std::u16string_view n(name);
+    for (const Name& entry : kNames)
+        if (entry.name == n) return entry.code;
+    return 0;
+}
+
+PLATFORM_API OperatorCode GetOperator(char16_t character) {
+    switch (character) {
+        case u'^':
+            return kPower;
+        case u'@':
+            return kPolarEntry;
+        case u'\u00B2':
+            return kSquare;
+        case u'\u00B3':
+            return kCube;
+        default:
+            return 0;
+    }
+}
+
+}  // extern "C"
