@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "engine/messages.h"
+#include "engine/scripts.h"
 #include "engine/text_export.h"
 #include "platform/text.h"
 
@@ -47,6 +48,8 @@ bool Session::defineFunctions() {
 }
 
 void Session::enter(const std::u16string& line) {
+    // A new line is a new command: scripts stopped before may run again.
+    engine::clearScriptAbort();
     blocks_.setActive(blocks_.count() - 1);
     blocks_.setEditLine(line);
     lastExecuted_ = blocks_.count() - 1;

@@ -195,6 +195,20 @@ bool BlockList::removeFunction(std::u16string_view name) {
     return true;
 }
 
+bool BlockList::restoreFunction(int slot, std::u16string_view name, uint32_t flags,
+                                std::u16string_view text) {
+    if (slot < 0 || slot >= kUserFunctionSlots || functions_[slot] != nullptr || name.empty())
+        return false;
+    auto block = std::make_unique<EquationBlock>();
+    block->setNote(name);
+    block->setFlags(flags);
+    functions_[slot] = std::move(block);
+    // Known by its name while its text compiles, so that it can call itself.
+    publishFunction(slot);
+    functions_[slot]->setText(text);
+    return true;
+}
+
 const EquationBlock* BlockList::function(int slot) const {
     if (slot < 0 || slot >= kUserFunctionSlots) return nullptr;
     return functions_[slot].get();

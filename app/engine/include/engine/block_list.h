@@ -90,6 +90,13 @@ public:
     // that call it keep calling it; removing one leaves its slot empty.
     uint16_t defineFunction(std::u16string_view name, int parameters, std::u16string_view text);
     bool removeFunction(std::u16string_view name);
+    // Puts a function read from a Workspace file into its slot as it was
+    // stored: name, flags word and text, the text compiled again and its
+    // compile code kept as the block's status (a text that no longer compiles
+    // is kept, as any block's is). False for a slot outside the table or in
+    // use, or an empty name.
+    bool restoreFunction(int slot, std::u16string_view name, uint32_t flags,
+                         std::u16string_view text);
     // The function block in a slot (0..29), or null.
     const EquationBlock* function(int slot) const;
     void clearFunctions();

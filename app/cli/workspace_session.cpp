@@ -1,0 +1,97 @@
+#include "workspace_session.h"
+
+#include <csignal>
+
+#include "cli_options.h"
+#include "engine/evaluator.h"
+#include "engine/messages.h"
+#include "engine/script_folder.h"
+#include "engine/scripts.h"
+#include "engine/workspace_file.h"
+#include "engine/workspace_settings.h"
+#include "platform/backend.h"
+
+namespace cli {
+namespace {
+
+// A script is running while the engine shows the wait cursor.
+volatile std::sig_atomic_t scriptRunning = 0;
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int) {
+    if (scriptRunning != 0) {
+        interrupted = 1;
+        return;
+    }
+    std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
+}
+
+// The pointer is "pressed" once for every interrupt that arrived.
+int pointerPressed(void*) {
+    if (interrupted == 0) return 0;
+    interrupted = 0;
+    return 1;
+}
+
+void setWaitCursor(void*, int shown) {
+    scriptRunning = shown;
+    if (shown == 0) interrupted = 0;
+}
+
+const PlatformBackend backend = {sizeof(PlatformBackend), nullptr,      nullptr, nullptr,
+                                 pointerPressed,          setWaitCursor};
+
+std::string narrow(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) out += c < 0x80 ? char(c) : '?';
+    return out;
+}
+
+}  // namespace
+
+void setUpScripts(const std::string& scriptDir) {
+    engine::setScriptFolder(fromUtf8(scriptDir));
+    engine::installScriptSupport();
+    platformSetBackend(&backend);
+    std::signal(SIGINT, onInterrupt);
+}
+
+bool loadWorkspaceFile(engine::BlockList& blocks, const std::string& path, std::string& error) {
+    const std::u16string wide = fromUtf8(path);
+    if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(), &blocks)) {
+        error = narrow(engine::messageText(engine::kCantOpenFile)) + ": " + path;
+        return false;
+    }
+    // The terminal has one display slot: the Workspace's own.
+    engine::setEvaluationFlag(engine::workspaceSettings().evaluation);
+    blocks.evaluateAll();
+    return true;
+}
+
+void openEmptyLastBlock(engine::BlockList& blocks) {
+    if (!blocks.block(blocks.count() - 1).text().empty()) blocks.insertAt(blocks.count());
+    blocks.setActive(blocks.count() - 1);
+}
+
+bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
+    if (n < 1 || n > blocks.count()) {
+        error = "--run-from: the Workspace has no block " + std::to_string(n);
+        return false;
+    }
+    engine::clearScriptAbort();
+    engine::runFromBlock(blocks, n - 1);
+    return true;
+}
+
+bool saveWorkspaceFile(const engine::BlockList& blocks, const std::string& path,
+                       std::string& error) {
+    const std::u16string wide = fromUtf8(path);
+    if (!engine::saveWorkspace(wide.c_str(), false, &blocks)) {
+        error = narrow(engine::messageText(engine::kCantSaveWorkspace)) + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace cli

@@ -1,0 +1,263 @@
+// Running blocks as a script: "Run from here" over the Workspace's blocks
+// and the calls of cached Workspaces, with control flow, the tap check, the
+// abort flag and the wait cursor.
+#include <string>
+
+#include "engine/answer_index.h"
+#include "engine/answer_source.h"
+#include "engine/code_list.h"
+#include "engine/parser.h"
+#include "engine/scripts.h"
+#include "engine/value_stack.h"
+#include "platform/message_box.h"
+#include "platform/pointer_state.h"
+#include "script_record.h"
+#include "script_run_state.h"
+
+namespace engine {
+namespace {
+
+ScriptRunState scratch;
+ScriptRunState* innermost = nullptr;
+bool aborted = false;
+bool graphShowing = false;
+
+// The wait cursor stays while any run is going, until the outermost ends or
+// a run is aborted.
+int waitDepth = 0;
+bool cursorShown = false;
+
+void waitCursorOn() {
+    if (waitDepth++ == 0) {
+        platformSetWaitCursor(1);
+        cursorShown = true;
+    }
+}
+
+void removeWaitCursor() {
+    if (cursorShown) platformSetWaitCursor(0);
+    cursorShown = false;
+}
+
+void waitCursorOff() {
+    if (--waitDepth <= 0) {
+        waitDepth = 0;
+        removeWaitCursor();
+    }
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { waitCursorOn(); }
+    ~WaitCursor() { waitCursorOff(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Makes a run state the innermost for its lifetime.
+class RunStateScope {
+public:
+    explicit RunStateScope(ScriptRunState& s) : outer_(innermost) { innermost = &s; }
+    ~RunStateScope() { innermost = outer_; }
+    RunStateScope(const RunStateScope&) = delete;
+    RunStateScope& operator=(const RunStateScope&) = delete;
+
+private:
+    ScriptRunState* outer_;
+};
+
+std::u16string fromAscii(const std::string& s) {
+    return std::u16string(s.begin(), s.end());
+}
+
+// Polled before every 22nd block: a press stops every script.
+bool tapped(int& counter, std::u16string_view workspace, int line) {
+    if (++counter % kTapCheckInterval != 0 || !platformPointerPressed()) return false;
+    aborted = true;
+    removeWaitCursor();
+    std::u16string text;
+    if (workspace.empty()) {
+        text.append(u"Script");
+    } else {
+        text.append(u"\"").append(workspace).append(u"\"");
+    }
+    text.append(u" aborted on line ").append(fromAscii(std::to_string(line)));
+    text.append(u" because the screen was tapped");
+    platformMessageBox(nullptr, text.c_str(), u"Orvana", PLATFORM_MB_OK);
+    return true;
+}
+
+// The blocks of a called Workspace, from block 0. Normal mode: a block that
+// failed to compile (codes 1 to 7) gives its code, any other is evaluated
+// into its answer; a failure ends the call and stops every script. Graph
+// mode: each block is graph evaluated and the results combined.
+Status runRecord(ScriptRecord& record, ScriptRunState& run) {
+    Status last = kOk;
+    Status combined = kOk;
+    int counter = 0;
+    int a = 0;
+    const int count = record.blockCount();
+    while (a >= 0 && a < count && !aborted) {
+        if (tapped(counter, record.name, a + 1)) break;
+        run.next = a + 1;
+        EquationBlock& block = *record.blocks[size_t(a)];
+        const int32_t angle = block.degrees() ? 1 : 0;
+        if (run.graph != nullptr) {
+            const Status r = block.status() >= 1 && block.status() <= 7
+                                 ? kOk
+                                 : runCodeForGraph(run.graph->samples, run.graph->curves,
+                                                   run.graph->traceCount, block.parsed(), 1, angle);
+            if (combined == kOk) combined = r;
+            setAnswerIndex(a);
+            if (run.graph->traceCount != nullptr && *run.graph->traceCount > 19) break;
+        } else {
+            const Status stored = block.status();
+            last = stored >= 1 && stored <= 7 ? stored
+                                              : runCode(block.parsed(), block.answer(), angle);
+            setAnswerIndex(a);
+            if (last != kOk) {
+                aborted = true;
+                break;
+            }
+        }
+        if (run.next == -1 || aborted) break;
+        run.reentry = a >= run.next;
+        a = run.next;
+    }
+    return run.graph != nullptr ? combined : last;
+}
+
+// A loop whose test failed (a FOR with a bad argument, a WHILE whose
+// condition gave an error) cannot decide whether to go on: it is left, so
+// that its END does not jump back to the same failure forever.
+void leaveFailedLoop(const Token* list, ScriptRunState& run) {
+    for (const Token* t = list; t != nullptr && t->code != 0; ++t) {
+        if (t->code == code(Code::For) || t->code == code(Code::While)) {
+            run.next = t->value >= 0.0 && t->value <= 1e6 ? int(t->value) : -1;
+            return;
+        }
+    }
+}
+
+// What a call changes around itself and gives back however it ends.
+class CallScope {
+public:
+    CallScope(ScriptRecord& record)
+        : record_(record),
+          scope_(activeScope()),
+          values_(std::move(record.scope.values)),
+          source_(answerSource()),
+          answerIndex_(answerIndex()),
+          evaluation_(evaluationFlag()) {
+        record.scope.values.clear();
+        ++record.busy;
+    }
+    ~CallScope() {
+        endCall(record_.scope);
+        record_.scope.values = std::move(values_);
+        --record_.busy;
+        setActiveScope(scope_);
+        setAnswerSource(source_);
+        setAnswerIndex(answerIndex_);
+        setEvaluationFlag(evaluation_);
+    }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+
+private:
+    ScriptRecord& record_;
+    LocalScope* scope_;
+    std::vector<Matrix*> values_;
+    AnswerSource* source_;
+    int answerIndex_;
+    bool evaluation_;
+};
+
+}  // namespace
+
+ScriptRunState& currentRun() {
+    return innermost != nullptr ? *innermost : scratch;
+}
+
+bool graphViewShowing() {
+    return graphShowing;
+}
+
+void setGraphViewShowing(bool showing) {
+    graphShowing = showing;
+}
+
+bool scriptAborted() {
+    return aborted;
+}
+
+void clearScriptAbort() {
+    aborted = false;
+}
+
+Status callWorkspaceIn(std::u16string_view name, const Matrix* args, int count, Matrix* result,
+                       const GraphTarget* graph) {
+    if (count < 0 || count > 6) return kWrongParameterCount;
+    if (count > 0 && args == nullptr) return kNotEnoughParameters;
+    const std::shared_ptr<ScriptRecord> record = cachedScript(name);
+    if (record == nullptr) return kCantLoadScript;
+    if (record->linkStatus != kOk) {
+        aborted = true;
+        return record->linkStatus;
+    }
+
+    const CallScope saved(*record);
+    setEvaluationFlag(false);
+    if (!beginCall(record->scope)) return kCantLoadScript;
+    setActiveScope(&record->scope);
+    for (int i = 0; i < count; ++i) {
+        const uint8_t mapped = record->scope.parameterMap[size_t(i)];
+        const size_t slot = mapped == kNoParameter ? size_t(i) : mapped;
+        if (slot < record->scope.values.size()) copyMatMatrix(record->scope.values[slot], &args[i]);
+    }
+    setAnswerSource(record.get());
+    setAnswerIndex(-1);
+
+    ScriptRunState run;
+    run.returnRecord = result;
+    run.parameterCount = count;
+    run.graph = graph;
+    const RunStateScope runScope(run);
+    const WaitCursor cursor;
+    return runRecord(*record, run);
+}
+
+Status callWorkspace(std::u16string_view name, const Matrix* args, int count, Matrix* result) {
+    installScriptSupport();
+    return callWorkspaceIn(name, args, count, result, nullptr);
+}
+
+Status runFromBlock(BlockList& blocks, int index) {
+    installScriptSupport();
+    std::vector<Token*> lists;
+    for (int i = 0; i < blocks.count(); ++i) lists.push_back(blocks.block(i).parsed());
+    if (const Status s = linkControlFlow(lists); s != kOk) return s;
+
+    ScriptRunState run;
+    const RunStateScope runScope(run);
+    const WaitCursor cursor;
+    setAnswerIndex(index - 1);
+    int counter = 0;
+    int a = index;
+    while (a >= 0 && a < blocks.count() && !aborted) {
+        if (tapped(counter, {}, a + 1)) break;
+        run.next = a + 1;
+        setStackTop(kBlockStartTop);
+        EquationBlock& block = blocks.block(a);
+        block.evaluate();
+        setAnswerIndex(a);
+        if (block.status() != kOk && block.status() != kStatusComment)
+            leaveFailedLoop(block.parsed(), run);
+        if (run.next == -1 || aborted) break;
+        run.reentry = a >= run.next;
+        a = run.next;
+    }
+    return kOk;
+}
+
+}  // namespace engine

@@ -1,0 +1,78 @@
+// A Workspace script looping 100000 times: FOR ... END around one
+// assignment, run in place ("Run from here") and as a called Workspace.
+// Items processed are loop iterations, so the rate is the time per
+// iteration.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "engine/block_list.h"
+#include "engine/script_cache.h"
+#include "engine/script_folder.h"
+#include "engine/scripts.h"
+#include "engine/variables.h"
+#include "engine/workspace_file.h"
+
+namespace {
+
+constexpr int kIterations = 100000;
+
+void fillLoop(engine::BlockList& blocks) {
+    blocks.clear();
+    blocks.append(u"s=0");
+    blocks.append(u"FOR(\"k\",1,1,100000)");
+    blocks.append(u"s=s+k");
+    blocks.append(u"END");
+    blocks.dropFirst();
+}
+
+void RunFromHereLoop(benchmark::State& state) {
+    engine::resetVariables();
+    engine::installScriptSupport();
+    engine::BlockList blocks;
+    fillLoop(blocks);
+    for (auto _ : state) {
+        engine::clearScriptAbort();
+        engine::runFromBlock(blocks, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * kIterations);
+}
+BENCHMARK(RunFromHereLoop)->Unit(benchmark::kMillisecond);
+
+void CalledWorkspaceLoop(benchmark::State& state) {
+    engine::resetVariables();
+    engine::installScriptSupport();
+    std::string folder = (std::filesystem::temp_directory_path() / "orvana-bench-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) std::abort();
+    engine::setScriptFolder(std::u16string(folder.begin(), folder.end()));
+    {
+        engine::BlockList blocks;
+        blocks.clear();
+        blocks.append(u"LOCAL(\"s,k\")");
+        blocks.append(u"s=0");
+        blocks.append(u"FOR(\"k\",1,1,100000)");
+        blocks.append(u"s=s+k");
+        blocks.append(u"END");
+        blocks.append(u"RETURN(s)");
+        blocks.dropFirst();
+        engine::saveWorkspace(engine::workspacePath(u"Loop").c_str(), false, &blocks);
+    }
+    Matrix* result = newMatrix(1, 1);
+    for (auto _ : state) {
+        engine::clearScriptAbort();
+        if (engine::callWorkspace(u"Loop", nullptr, 0, result) != 0 ||
+            result->re[0] != 5000050000.0)
+            state.SkipWithError("wrong result");
+    }
+    state.SetItemsProcessed(state.iterations() * kIterations);
+    delMatrix(result);
+    engine::clearScriptCache();
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(CalledWorkspaceLoop)->Unit(benchmark::kMillisecond);
+
+}  // namespace
