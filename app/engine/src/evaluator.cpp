@@ -1,6 +1,6 @@
-// runCode: one code list on the value stack, token by token, with the stack
-// checks after every token; library tokens go to their library, built-in
-// tokens to applyBuiltin.
+// runCode and runCodeForGraph: one code list on the value stack, token by
+// token, with the stack checks after every token; library tokens go to their
+// library, built-in tokens to applyBuiltin.
 #include "engine/evaluator.h"
 
 #include <algorithm>
@@ -62,13 +62,60 @@ Status callLibrary(const Token& t, int32_t angleMode, Matrix* stack, int16_t* to
     return Status(number * 256u + (uint32_t(r) & 0xFFFFu));
 }
 
-// The step for one token. A graph run will use a step of its own that offers
-// library tokens to doGraph first.
-using TokenStep = Status (*)(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top);
+// What one token's step asks of the loop: go on, or end the list with a code.
+struct Step {
+    bool stop = false;
+    Status status = kOk;
+};
+constexpr Step kGoOn{};
+Step stopWith(Status s) {
+    return Step{true, s};
+}
 
-Status evaluateToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
-    if (keypadRoutedLibrary(t.code) != 0) return callLibrary(t, angleMode, stack, top);
-    return applyBuiltin(t, angleMode, stack, top);
+using TokenStep = Step (*)(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top);
+
+Step evaluateToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
+    const Status s = keypadRoutedLibrary(t.code) != 0 ? callLibrary(t, angleMode, stack, top)
+                                                      : applyBuiltin(t, angleMode, stack, top);
+    return s == kOk ? kGoOn : stopWith(s);
+}
+
+// The graph run in progress (innermost), read by its token step.
+struct GraphRun {
+    GraphTarget target;
+    bool graphThisBlock = false;
+};
+const GraphRun* graphRun = nullptr;
+// Set only while a Workspace call token of a graph run is applied.
+const GraphTarget* workspaceCallTarget = nullptr;
+
+// A graph run offers each library token to the library's doGraph first; a
+// library that drew the block's trace itself ends the list. Failures of
+// operators only end the list: the graph view then samples the block itself.
+Step graphToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
+    const GraphRun& run = *graphRun;
+    const uint32_t number = keypadRoutedLibrary(t.code);
+    if (number != 0) {
+        const KeypadLibrary* library = libraryAt(int(number));
+        if (library == nullptr || library->doOperation == nullptr) return stopWith(kOk);
+        const OperatorCode op = keypadRoutedOperator(t.code);
+        const int32_t flag = elementwise ? 1 : 0;
+        if (run.graphThisBlock && library->doGraph != nullptr &&
+            library->doGraph(const_cast<double*>(run.target.samples), run.target.curves,
+                             run.target.traceCount, op, angleMode, flag, stack, top,
+                             hostServices()) != 0)
+            return stopWith(kGraphDrawnByLibrary);
+        library->doOperation(op, angleMode, flag, stack, top, hostServices());
+        return kGoOn;
+    }
+    if (t.code == code(Code::WorkspaceCall)) {
+        const GraphTarget* outer = workspaceCallTarget;
+        workspaceCallTarget = &run.target;
+        const Status s = applyBuiltin(t, angleMode, stack, top);
+        workspaceCallTarget = outer;
+        return s == kOk ? kGoOn : stopWith(s);
+    }
+    return applyBuiltin(t, angleMode, stack, top) == kOk ? kGoOn : stopWith(kOk);
 }
 
 Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step) {
@@ -86,8 +133,14 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
     Status status = kOk;
     for (const Token* t = list; t->code != 0; ++t) {
-        status = step(*t, angleMode, stack, top);
-        if (status != kOk) break;
+        const Step next = step(*t, angleMode, stack, top);
+        // A failed operator may have left the index anywhere: its code is
+        // the answer. A graph run's list that ends with 0 still gets the
+        // stack checks.
+        if (next.stop && next.status != kOk) {
+            status = next.status;
+            break;
+        }
         if (*top < kFirstValueSlot) {
             status = kNotEnoughParameters;
             break;
@@ -96,6 +149,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
             status = kStackOverflow;
             break;
         }
+        if (next.stop) break;
         const uint32_t cls = keypadOperatorClass(t->code);
         if (evaluating && (cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_FUNCTION))
             roundNumber(stack[*top], kOperatorDigits);
@@ -111,6 +165,18 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     return status;
 }
 
+// Makes a graph run the innermost one for its duration.
+class GraphRunScope {
+public:
+    explicit GraphRunScope(const GraphRun* run) : outer_(graphRun) { graphRun = run; }
+    ~GraphRunScope() { graphRun = outer_; }
+    GraphRunScope(const GraphRunScope&) = delete;
+    GraphRunScope& operator=(const GraphRunScope&) = delete;
+
+private:
+    const GraphRun* outer_;
+};
+
 }  // namespace
 
 void setEvaluationFlag(bool on) { evaluating = on; }
@@ -118,6 +184,8 @@ void setEvaluationFlag(bool on) { evaluating = on; }
 bool evaluationFlag() { return evaluating; }
 
 bool elementwiseFlag() { return elementwise; }
+
+const GraphTarget* workspaceCallGraphTarget() { return workspaceCallTarget; }
 
 }  // namespace engine
 
@@ -127,6 +195,18 @@ extern "C" uint16_t runCode(const Token* list, Matrix* result, int32_t angleMode
     } catch (...) {
         // Only memory for texts can run out here (Lattix reports its own);
         // the run's scope has put the stack back.
+        return engine::kMatrixTooBig;
+    }
+}
+
+extern "C" uint16_t runCodeForGraph(const double* samples, KeypadCurve* curves,
+                                    int16_t* traceCount, const Token* list,
+                                    int32_t graphThisBlock, int32_t angleMode) {
+    const engine::GraphRun run{{samples, curves, traceCount}, graphThisBlock != 0};
+    try {
+        const engine::GraphRunScope scope(&run);
+        return engine::runTokens(list, nullptr, angleMode, engine::graphToken);
+    } catch (...) {
         return engine::kMatrixTooBig;
     }
 }

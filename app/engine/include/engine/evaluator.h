@@ -65,6 +65,24 @@ bool isScriptCode(uint32_t routed);
 // of what cannot happen, and nothing on the stack changes.
 void setScriptCodeHandler(ScriptCodeHandler handler);
 
+// What runCodeForGraph gives back when a library drew the block's trace
+// itself (doGraph answered non-zero): -1 as a 16-bit code.
+constexpr Status kGraphDrawnByLibrary = 0xFFFF;
+
+// The graph view's buffers a graph run hands to libraries: the first sample
+// x value (their count is the double before it), the curve table and the
+// index of its next free record.
+struct GraphTarget {
+    const double* samples;
+    KeypadCurve* curves;
+    int16_t* traceCount;
+};
+// Set only while a graph run applies a Workspace call token: the script
+// component then graph-evaluates the called Workspace's blocks into this
+// target (runCodeForGraph per block) and returns the combined result, which
+// ends the calling list when non-zero. Null at every other time.
+const GraphTarget* workspaceCallGraphTarget();
+
 // The services handed to keypad libraries (their first six entries are the
 // contract of keypad.h).
 const HostServices* hostServices();
@@ -80,6 +98,18 @@ extern "C" {
 // token is returned; a library's code r comes back as its number x 256 + r.
 // A top index of 80 or more at entry is 13 at once.
 uint16_t runCode(const Token* list, Matrix* result, int32_t angleMode);
+
+// The graph view's variant of runCode: runs a code list above the current top
+// without copying an answer anywhere, and restores the top index and the
+// element-wise flag. For a library token, when graphThisBlock is non-zero,
+// the library's doGraph is offered the token first (samples, curves and
+// traceCount are passed on); a non-zero answer ends the list with
+// kGraphDrawnByLibrary (0xFFFF). Then doOperation runs as usual, its code
+// unchecked. A Workspace call's non-zero code ends the list with that code;
+// any other failing built-in ends it with 0. A top index outside 4 to 79
+// after a token gives 11 or 13, as in runCode. A null list gives 0.
+uint16_t runCodeForGraph(const double* samples, KeypadCurve* curves, int16_t* traceCount,
+                         const Token* list, int32_t graphThisBlock, int32_t angleMode);
 
 }
 

@@ -1,0 +1,84 @@
+// A formula given as text, compiled once through the host services and run
+// at as many points as a numerical method needs, with one variable set to
+// each point; released when it goes out of scope.
+#ifndef ORVANA_ADVANCED_FORMULA_H
+#define ORVANA_ADVANCED_FORMULA_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "advanced_codes.h"
+#include "keypad.h"
+#include "lattix.h"
+
+namespace advanced {
+
+// Variable names are at most this long.
+constexpr size_t kVariableNameUnits = 10;
+
+// A variable of the main program by handle. Its Matrix is looked up again
+// for every use: a formula may reshape the value, never move the record.
+class Variable {
+public:
+    Variable() = default;
+    Variable(const HostServices* services, uint16_t handle)
+        : services_(services), handle_(handle) {}
+    // Finds the variable, creating it (as a global) when there is none. An
+    // empty name or one of more than 10 units gives 14; a variable that
+    // cannot be had at all gives 56.
+    static Status find(const HostServices* services, const char16_t* name, Variable& out);
+
+    Matrix* value() const;
+    // Writes the real part of the first element; a value without a numeric
+    // element first becomes the real scalar 0.
+    void set(double x) const;
+    // The real part of the first element, 0 for a value without one.
+    double get() const;
+
+private:
+    const HostServices* services_ = nullptr;
+    uint16_t handle_ = KEYPAD_NO_VARIABLE;
+};
+
+// A copy of a variable's value, put back when the copy goes out of scope.
+class SavedValue {
+public:
+    explicit SavedValue(const Variable& variable);
+    ~SavedValue();
+    SavedValue(const SavedValue&) = delete;
+    SavedValue& operator=(const SavedValue&) = delete;
+
+private:
+    Variable variable_;
+    Matrix* copy_;
+};
+
+class Formula {
+public:
+    Formula(const HostServices* services, int32_t angleMode)
+        : services_(services), angleMode_(angleMode) {}
+    ~Formula();
+    Formula(const Formula&) = delete;
+    Formula& operator=(const Formula&) = delete;
+
+    // Compiles the text of a string value; gives the compiler's status.
+    Status compile(const Matrix& text);
+    // Sets the variable to x and runs the formula; the real part of the
+    // result's first element (NaN when the result is not a number). The
+    // run's status is kept for lastStatus.
+    double at(const Variable& variable, double x);
+    // Runs the formula with the variables as they are.
+    double value();
+    uint16_t lastStatus() const { return lastStatus_; }
+
+private:
+    const HostServices* services_;
+    int32_t angleMode_;
+    Token* list_ = nullptr;
+    Matrix* result_ = nullptr;
+    uint16_t lastStatus_ = 0;
+};
+
+}  // namespace advanced
+
+#endif
