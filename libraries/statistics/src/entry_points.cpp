@@ -1,0 +1,114 @@
+// The entry points the main program binds: doOperation dispatches to the
+// operators, doGraph draws the least-squares line, LoadBMP hands out the
+// legend; GetButtonRect and doDraw are bound but have nothing to do.
+#include "export.h"
+#include "key_table.h"
+#include "keypad.h"
+#include "least_squares.h"
+#include "operations.h"
+#include "operator_codes.h"
+
+namespace statistics {
+namespace {
+
+using Operation = int32_t (*)(const OperationCall&);
+
+Operation operationFor(OperatorCode op) {
+    using namespace codes;
+    switch (op) {
+        case kSx:
+            return columnSums;
+        case kSxx:
+            return columnSquares;
+        case kSxy:
+            return productSum;
+        case kNum:
+            return rowCount;
+        case kAvg:
+            return columnMeans;
+        case kStd:
+            return columnDeviations;
+        case kMm:
+            return columnExtremes;
+        case kSort:
+            return sortRows;
+        case kClrv:
+            return clearVariable;
+        case kStore:
+            return storeRow;
+        case kPerm:
+            return permutations;
+        case kComb:
+            return combinations;
+        case kFactorial:
+            return factorials;
+        case kLsq:
+            return leastSquares;
+        case kMdtest:
+            return meansTest;
+        case kSdtest:
+            return variancesTest;
+        case kMtest:
+            return meanTest;
+        case kPairtest:
+            return pairedTest;
+        default:
+            return nullptr;
+    }
+}
+
+keypad_support::Legend& legend() noexcept {
+    static keypad_support::Legend image(keyTable());
+    return image;
+}
+
+}  // namespace
+}  // namespace statistics
+
+extern "C" {
+
+STATISTICS_EXPORT int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t elementwise,
+                                      Matrix* stack, int16_t* top, const HostServices* services) {
+    using namespace statistics;
+    if (stack == nullptr || top == nullptr || services == nullptr) return 0;
+    const OperationCall call{op, angleMode, elementwise, stack, top, services};
+    try {
+        if (const Operation operation = operationFor(op)) return operation(call);
+        bool known = false;
+        return distribution(call, &known);
+    } catch (...) {
+        // Only the working copies of large data can fail to be allocated.
+        return errors::kMatrixTooBig;
+    }
+}
+
+STATISTICS_EXPORT int32_t doGraph(double* samples, KeypadCurve* curves, int16_t* traceCount,
+                                  OperatorCode op, int32_t angleMode, int32_t elementwise,
+                                  Matrix* stack, int16_t* top, const HostServices* services) {
+    using namespace statistics;
+    if (op != codes::kLsq || stack == nullptr || top == nullptr || services == nullptr) return 0;
+    const OperationCall call{op, angleMode, elementwise, stack, top, services};
+    try {
+        return graphLeastSquares(samples, curves, traceCount, call);
+    } catch (...) {
+        return 0;
+    }
+}
+
+STATISTICS_EXPORT int32_t LoadBMP(KeypadSurface surface, KeypadLibrary* library) {
+    (void)library;
+    return statistics::legend().copyTo(surface);
+}
+
+STATISTICS_EXPORT int32_t GetButtonRect(int32_t row, int32_t column, KeypadRect* rect) {
+    (void)row;
+    (void)column;
+    (void)rect;
+    return 0;
+}
+
+STATISTICS_EXPORT int32_t doDraw(void) {
+    return 0;
+}
+
+}  // extern "C"
