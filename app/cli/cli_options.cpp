@@ -130,6 +130,10 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::stri
                 return std::nullopt;
             }
             options.definitions.push_back(std::move(definition));
+        } else if (isWorkspaceOption(arg)) {
+            if (!parseWorkspaceOption(argc, argv, i, options.workspace, error)) return std::nullopt;
+        } else if (isGraphOption(arg)) {
+            if (!parseGraphOption(argc, argv, i, options.graph, error)) return std::nullopt;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
         } else if (arg.size() > 1 && arg[0] == '-') {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "graph_options.h"
+#include "workspace_options.h"
+
 namespace cli {
 
 struct FunctionDefinition {
@@ -26,6 +29,8 @@ struct Options {
     bool answers = true;
     bool help = false;
     std::vector<FunctionDefinition> definitions;
+    GraphOptions graph;  // --graph, --range, --curves, --graph-command
+    WorkspaceOptions workspace;  // --save, --run-from
 };
 
 // Parses argv; on failure returns nothing and sets `error` to a one-line
