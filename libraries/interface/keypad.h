@@ -251,6 +251,8 @@ KEYPAD_STATIC_ASSERT(sizeof(KeypadLibrary) == 10 * sizeof(void*), "KeypadLibrary
 /* Help texts of library operators sit in the library's string table under
  * this id plus the OperatorCode. */
 #define KEYPAD_HELP_ID_BASE 0x8000u
+/* The string id of an operator's help text. */
+#define KEYPAD_HELP_ID(code) (KEYPAD_HELP_ID_BASE + (uint32_t)(code))
 
 #ifdef __cplusplus
 }

@@ -1,23 +1,17 @@
 // The operator entry points: GetStrOperator and GetOperator name the
 // library's functions, doOperation performs them, doGraph draws the curves
 // of rk, lti and integ(..., "x").
-#include <string_view>
-
 #include "advanced_codes.h"
 #include "graph_traces.h"
 #include "keypad.h"
+#include "keypad_support/name_table.h"
 #include "operators.h"
 
 namespace advanced {
 namespace {
 
-struct Name {
-    std::u16string_view name;
-    OperatorCode code;
-};
-
 // Looked up in this order.
-constexpr Name kNames[] = {
+constexpr keypad_support::Name kNames[] = {
     {u"integ", kInteg}, {u"rk", kRk},     {u"lti", kLti},   {u"roots", kRoots}, {u"solve", kSolve},
     {u"ddt", kDdt},     {u"augc", kAugc}, {u"augr", kAugr}, {u"size", kSize},   {u"fill", kFill},
     {u"ones", kOnes},   {u"eig", kEig},   {u"aug", kAug},
@@ -64,11 +58,7 @@ Operator operatorFor(OperatorCode op) {
 extern "C" {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    if (name == nullptr) return 0;
-    const std::u16string_view n(name);
-    for (const advanced::Name& entry : advanced::kNames)
-        if (entry.name == n) return entry.code;
-    return 0;
+    return name == nullptr ? 0 : keypad_support::findName(advanced::kNames, name);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t) {

@@ -1,19 +1,13 @@
 // The names and operator characters the Scientific library answers, and its
 // string table (the help texts of its operators).
-#include <string_view>
-
+#include "keypad_support/name_table.h"
 #include "platform/string_resources.h"
 #include "scientific_codes.h"
 
 namespace scientific {
 namespace {
 
-struct Name {
-    std::u16string_view name;
-    OperatorCode code;
-};
-
-constexpr Name kNames[] = {
+constexpr keypad_support::Name kNames[] = {
     {u"pi", kPi},       {u"asin", kAsin},   {u"acos", kAcos}, {u"atan", kAtan},
     {u"sin", kSin},     {u"cos", kCos},     {u"tan", kTan},   {u"asinh", kAsinh},
     {u"acosh", kAcosh}, {u"atanh", kAtanh}, {u"sinh", kSinh}, {u"cosh", kCosh},
@@ -23,10 +17,6 @@ constexpr Name kNames[] = {
     {u"abs", kAbs},     {u"arg", kArg},
 };
 
-constexpr uint32_t help(OperatorCode code) {
-    return KEYPAD_HELP_ID_BASE + code;
-}
-
 }  // namespace
 }  // namespace scientific
 
@@ -35,40 +25,38 @@ using namespace scientific;
 extern "C" {
 
 PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
-    {help(kPi), u"3.1415926535   8979323846  2643383279  5028841971 ..."},
-    {help(kAtan), u"atan(x).  Use atanyx(y,x) to preserve the quadrant"},
-    {help(kDeg), u"deg(x) converts x from radians to degrees"},
-    {help(kRad), u"rad(x) converts x from degrees to radians"},
-    {help(kSqrt), u"sqrt(x) returns square root x"},
-    {help(kNrt), u"nrt(x,m) returns the m-th root of x"},
-    {help(kLog), u"log(x) returns base 10 of x"},
-    {help(kLn), u"ln(x) returns the natural log of x"},
-    {help(kExp), u"e to a power"},
-    {help(kRect), u"rect(r,theta) converts polar coords r,theta to rectangular coordinates {x,y}"},
-    {help(kPolar), u"polar(x,y) converts rectangular coords. x,y to polar {r, theta}"},
-    {help(kConj), u"conj(x) returns the complex conjugate of x"},
-    {help(kAtanyx),
+    {KEYPAD_HELP_ID(kPi), u"3.1415926535   8979323846  2643383279  5028841971 ..."},
+    {KEYPAD_HELP_ID(kAtan), u"atan(x).  Use atanyx(y,x) to preserve the quadrant"},
+    {KEYPAD_HELP_ID(kDeg), u"deg(x) converts x from radians to degrees"},
+    {KEYPAD_HELP_ID(kRad), u"rad(x) converts x from degrees to radians"},
+    {KEYPAD_HELP_ID(kSqrt), u"sqrt(x) returns square root x"},
+    {KEYPAD_HELP_ID(kNrt), u"nrt(x,m) returns the m-th root of x"},
+    {KEYPAD_HELP_ID(kLog), u"log(x) returns base 10 of x"},
+    {KEYPAD_HELP_ID(kLn), u"ln(x) returns the natural log of x"},
+    {KEYPAD_HELP_ID(kExp), u"e to a power"},
+    {KEYPAD_HELP_ID(kRect),
+     u"rect(r,theta) converts polar coords r,theta to rectangular coordinates {x,y}"},
+    {KEYPAD_HELP_ID(kPolar), u"polar(x,y) converts rectangular coords. x,y to polar {r, theta}"},
+    {KEYPAD_HELP_ID(kConj), u"conj(x) returns the complex conjugate of x"},
+    {KEYPAD_HELP_ID(kAtanyx),
      u"atanyx(y,x) finds the arc-tangent of y/x accounting for the signs of x and y so that "
      u"the angle is in the correct quadrant"},
-    {help(kAbs), u"abs(x) returns the absolute value of x, or the magnitude of x if it is complex"},
-    {help(kArg),
+    {KEYPAD_HELP_ID(kAbs),
+     u"abs(x) returns the absolute value of x, or the magnitude of x if it is complex"},
+    {KEYPAD_HELP_ID(kArg),
      u"arg(x) returns the argument of a complex value.  This is the angle from the real axis "
      u"in the complex plane"},
-    {help(kPower), u"x^y  raises x to the y power"},
-    {help(kPolarEntry),
+    {KEYPAD_HELP_ID(kPower), u"x^y  raises x to the y power"},
+    {KEYPAD_HELP_ID(kPolarEntry),
      u"x@y computes x exp(yi) where y is real.  Use to enter complex values in polar form.  x "
      u"is the magnitude, y is the angle."},
-    {help(kSquare), u"x\u00B2"},
-    {help(kCube), u"x\u00B3"},
+    {KEYPAD_HELP_ID(kSquare), u"x\u00B2"},
+    {KEYPAD_HELP_ID(kCube), u"x\u00B3"},
     {0, nullptr},
 };
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    if (name == nullptr) return 0;
-    const std::u16string_view n(name);
-    for (const Name& entry : kNames)
-        if (entry.name == n) return entry.code;
-    return 0;
+    return name == nullptr ? 0 : keypad_support::findName(kNames, name);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t character) {

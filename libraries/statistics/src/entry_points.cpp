@@ -1,7 +1,7 @@
 // The entry points the main program binds: doOperation dispatches to the
 // operators, doGraph draws the least-squares line, LoadBMP hands out the
 // legend; GetButtonRect and doDraw are bound but have nothing to do.
-#include "export.h"
+#include "platform/export.h"
 #include "key_table.h"
 #include "keypad.h"
 #include "least_squares.h"
@@ -67,7 +67,7 @@ keypad_support::Legend& legend() noexcept {
 
 extern "C" {
 
-STATISTICS_EXPORT int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t elementwise,
+PLATFORM_API int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t elementwise,
                                       Matrix* stack, int16_t* top, const HostServices* services) {
     using namespace statistics;
     if (stack == nullptr || top == nullptr || services == nullptr) return 0;
@@ -82,7 +82,7 @@ STATISTICS_EXPORT int32_t doOperation(OperatorCode op, int32_t angleMode, int32_
     }
 }
 
-STATISTICS_EXPORT int32_t doGraph(double* samples, KeypadCurve* curves, int16_t* traceCount,
+PLATFORM_API int32_t doGraph(double* samples, KeypadCurve* curves, int16_t* traceCount,
                                   OperatorCode op, int32_t angleMode, int32_t elementwise,
                                   Matrix* stack, int16_t* top, const HostServices* services) {
     using namespace statistics;
@@ -95,19 +95,19 @@ STATISTICS_EXPORT int32_t doGraph(double* samples, KeypadCurve* curves, int16_t*
     }
 }
 
-STATISTICS_EXPORT int32_t LoadBMP(KeypadSurface surface, KeypadLibrary* library) {
+PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary* library) {
     (void)library;
     return statistics::legend().copyTo(surface);
 }
 
-STATISTICS_EXPORT int32_t GetButtonRect(int32_t row, int32_t column, KeypadRect* rect) {
+PLATFORM_API int32_t GetButtonRect(int32_t row, int32_t column, KeypadRect* rect) {
     (void)row;
     (void)column;
     (void)rect;
     return 0;
 }
 
-STATISTICS_EXPORT int32_t doDraw(void) {
+PLATFORM_API int32_t doDraw(void) {
     return 0;
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "export.h"
+#include "platform/export.h"
 #include "key_table.h"
 #include "platform/edit_control.h"
 #include "platform/popup_menu.h"
@@ -121,7 +121,7 @@ keypad_support::KeyTable keyTable() {
 
 }  // namespace statistics
 
-extern "C" STATISTICS_EXPORT int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
+extern "C" PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                                  const HostServices* services) {
     try {
         return statistics::mapKey(keyCode, editControl, services);
