@@ -1,11 +1,13 @@
 // Memory drawing surfaces: their pixels, copies between them, and the
-// routing of drawing primitives to the installed drawing backend.
+// routing of drawing primitives to the backend in force.
 #include <algorithm>
 #include <cstddef>
 #include <new>
 #include <vector>
 
 #include "platform/drawing.h"
+
+#include "backend_routing.h"
 
 struct PlatformSurface {
     int32_t width;
@@ -17,26 +19,6 @@ namespace {
 
 constexpr int32_t kLargestSide = 4096;
 constexpr PlatformColour kWhite = PLATFORM_RGB(255, 255, 255);
-
-const PlatformDrawingBackend* installed = nullptr;
-
-template <typename Field>
-Field entry(Field PlatformDrawingBackend::*field) {
-    const PlatformDrawingBackend* headless = platformHeadlessDrawing();
-    if (installed == nullptr) return headless->*field;
-    const auto* base = reinterpret_cast<const char*>(installed);
-    const auto* at = reinterpret_cast<const char*>(&(installed->*field));
-    const bool present = static_cast<size_t>(at - base) + sizeof(Field) <= installed->size &&
-                         installed->*field != nullptr;
-    return present ? installed->*field : headless->*field;
-}
-
-// The backend to hand an entry: the installed one when it provides it.
-template <typename Field>
-const PlatformDrawingBackend* ownerOf(Field PlatformDrawingBackend::*field) {
-    if (installed == nullptr) return platformHeadlessDrawing();
-    return entry(field) == installed->*field ? installed : platformHeadlessDrawing();
-}
 
 const char16_t kDefaultFace[] = u"Tahoma";
 
@@ -117,14 +99,14 @@ PlatformColour platformSurfacePixel(const PlatformSurface* surface, int32_t x, i
 void platformFillRect(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
                       int32_t bottom, PlatformColour colour) {
     if (surface == nullptr || right <= left || bottom <= top) return;
-    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::fillRect);
+    const PlatformBackend* b = platform::backendFor(&PlatformBackend::fillRect);
     b->fillRect(b->context, surface, left, top, right, bottom, colour & 0xFFFFFFu);
 }
 
 void platformDrawPolyline(PlatformSurface* surface, const PlatformPoint* points, int32_t count,
                           PlatformColour colour) {
     if (surface == nullptr || points == nullptr || count < 2) return;
-    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawPolyline);
+    const PlatformBackend* b = platform::backendFor(&PlatformBackend::drawPolyline);
     b->drawPolyline(b->context, surface, points, count, colour & 0xFFFFFFu);
 }
 
@@ -137,7 +119,7 @@ void platformDrawLine(PlatformSurface* surface, int32_t x0, int32_t y0, int32_t 
 void platformDrawEllipse(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
                          int32_t bottom, PlatformColour colour, int filled) {
     if (surface == nullptr || right <= left || bottom <= top) return;
-    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawEllipse);
+    const PlatformBackend* b = platform::backendFor(&PlatformBackend::drawEllipse);
     b->drawEllipse(b->context, surface, left, top, right, bottom, colour & 0xFFFFFFu, filled != 0);
 }
 
@@ -145,7 +127,7 @@ void platformDrawText(PlatformSurface* surface, int32_t x, int32_t y, const char
                       const PlatformFont* font, PlatformColour colour) {
     if (surface == nullptr || text == nullptr || *text == 0) return;
     const PlatformFont f = resolved(font);
-    const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::drawText);
+    const PlatformBackend* b = platform::backendFor(&PlatformBackend::drawText);
     b->drawText(b->context, surface, x, y, text, &f, colour & 0xFFFFFFu);
 }
 
@@ -154,7 +136,7 @@ void platformMeasureText(const char16_t* text, const PlatformFont* font, int32_t
     int32_t w = 0, h = 0;
     if (text != nullptr && *text != 0) {
         const PlatformFont f = resolved(font);
-        const PlatformDrawingBackend* b = ownerOf(&PlatformDrawingBackend::measureText);
+        const PlatformBackend* b = platform::backendFor(&PlatformBackend::measureText);
         b->measureText(b->context, text, &f, &w, &h);
     }
     if (width != nullptr) *width = w;
@@ -186,10 +168,6 @@ void platformCopyTransparent(PlatformSurface* destination, int32_t dx, int32_t d
         for (int32_t i = 0; i < width; ++i)
             if (from[i] != transparent) to[i] = from[i];
     }
-}
-
-void platformSetDrawingBackend(const PlatformDrawingBackend* backend) {
-    installed = backend;
 }
 
 }  // extern "C"

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/drawing.h"
 
 namespace {
@@ -178,14 +179,12 @@ void recordText(void* context, PlatformSurface*, int32_t, int32_t, const char16_
 
 TEST(Drawing, AnInstalledBackendDrawsWhatItProvides) {
     Recorder recorder;
-    PlatformDrawingBackend backend{sizeof(PlatformDrawingBackend),
-                                   &recorder,
-                                   recordFill,
-                                   nullptr,
-                                   nullptr,
-                                   recordText,
-                                   nullptr};
-    platformSetDrawingBackend(&backend);
+    PlatformBackend backend{};
+    backend.size = sizeof(PlatformBackend);
+    backend.context = &recorder;
+    backend.fillRect = recordFill;
+    backend.drawText = recordText;
+    platformSetBackend(&backend);
     Surface s = make(10, 10);
     platformFillRect(s.get(), 0, 0, 10, 10, kRed);
     platformDrawText(s.get(), 0, 0, u"x", nullptr, kRed);
@@ -196,13 +195,13 @@ TEST(Drawing, AnInstalledBackendDrawsWhatItProvides) {
     EXPECT_EQ(count(s.get(), kRed), 0);
 
     // A table shorter than the current one has no text entries.
-    PlatformDrawingBackend shorter = backend;
-    shorter.size = offsetof(PlatformDrawingBackend, drawText);
-    platformSetDrawingBackend(&shorter);
+    PlatformBackend shorter = backend;
+    shorter.size = offsetof(PlatformBackend, drawText);
+    platformSetBackend(&shorter);
     platformDrawText(s.get(), 0, 0, u"x", nullptr, kRed);
     EXPECT_EQ(recorder.calls.size(), 2u);
     EXPECT_GT(count(s.get(), kRed), 0);
-    platformSetDrawingBackend(nullptr);
+    platformSetBackend(nullptr);
     platformFillRect(s.get(), 0, 0, 10, 10, kWhite);
     EXPECT_EQ(count(s.get(), kWhite), 100);
     EXPECT_EQ(recorder.calls.size(), 2u);

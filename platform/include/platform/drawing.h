@@ -5,10 +5,9 @@
  *
  * A surface is always a plain memory image owned by the platform. The
  * primitives that need a toolkit to look right (fills, lines, ellipses, text
- * and text measuring) are routed to the installed drawing backend
- * (platformSetDrawingBackend), which draws into the same pixels
- * (platformSurfacePixels); without one they are drawn by the headless
- * implementation with a deterministic built-in glyph model, so tests can read
+ * and text measuring) are routed to the installed backend (backend.h), which
+ * draws into the same pixels (platformSurfacePixels); the headless backend
+ * draws them with a deterministic built-in glyph model, so tests can read
  * pixels back. Copies and pixel reads never go through a backend.
  *
  * Coordinates are pixels, x to the right and y down from the top-left corner.
@@ -133,33 +132,6 @@ typedef struct PlatformBitmapEntry {
  * module has no table or no such bitmap, or memory is exhausted. The caller
  * destroys it. */
 PLATFORM_API PlatformSurface* platformLoadBitmap(PlatformModule* module, const char* name);
-
-/* ---- Drawing backend ---------------------------------------------------- */
-
-/* The primitives a toolkit may draw itself. Entries that are null, or lie
- * beyond `size`, fall back to the headless ones. Arguments reach the backend
- * already checked: a live surface, count >= 2, non-empty text and a font
- * with a face. */
-typedef struct PlatformDrawingBackend {
-    uint32_t size; /* sizeof(PlatformDrawingBackend) as the installer knows it */
-    void* context;
-    void (*fillRect)(void* context, PlatformSurface* surface, int32_t left, int32_t top,
-                     int32_t right, int32_t bottom, PlatformColour colour);
-    void (*drawPolyline)(void* context, PlatformSurface* surface, const PlatformPoint* points,
-                         int32_t count, PlatformColour colour);
-    void (*drawEllipse)(void* context, PlatformSurface* surface, int32_t left, int32_t top,
-                        int32_t right, int32_t bottom, PlatformColour colour, int filled);
-    void (*drawText)(void* context, PlatformSurface* surface, int32_t x, int32_t y,
-                     const char16_t* text, const PlatformFont* font, PlatformColour colour);
-    void (*measureText)(void* context, const char16_t* text, const PlatformFont* font,
-                        int32_t* width, int32_t* height);
-} PlatformDrawingBackend;
-
-/* Installs a drawing backend (the table must outlive its installation); null
- * restores the headless drawing. */
-PLATFORM_API void platformSetDrawingBackend(const PlatformDrawingBackend* backend);
-/* The headless primitives, for backends that draw only some of them. */
-PLATFORM_API const PlatformDrawingBackend* platformHeadlessDrawing(void);
 
 #ifdef __cplusplus
 }
