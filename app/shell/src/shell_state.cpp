@@ -10,4 +10,12 @@ ShellState::ShellState()
 
 ShellState::~ShellState() = default;
 
+void syncBlockDisplay(ShellState& state) {
+    const FormatSlot slot = state.formats.inUse();
+    BlockDisplay& display = state.view.display();
+    display.rows = slot.answerRows;
+    display.formatCode = slot.formatCode;
+    display.polar = slot.polar;
+}
+
 }  // namespace shell

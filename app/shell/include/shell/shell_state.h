@@ -1,10 +1,11 @@
 // The shell's one state record for the whole process: the window handles,
-// the layout of the client area, the display states (full screen, help mode,
-// keypad page, graph view), the library choice and quick selects, RPN mode,
-// the copied block, the hardware-key clock, the edit line's line count, the
-// last key code and the display-format slots. The document (blocks, active
-// block, edit line, undo record, RPN display, EXE) is the Workspace document
-// object the state owns.
+// the display states (full screen, help mode, keypad page, keypad place),
+// the library choice and quick selects, RPN mode, the copied block, the
+// hardware-key clock, the last key code and the display-format slots. It owns
+// the document (blocks, active block, edit line, undo record, RPN display,
+// EXE), the block list on screen (block-area height, first visible block,
+// the active block's top, the edit line's line count, whether the graph view
+// covers the list) and the graph view's model.
 //
 // Nothing here draws or shows anything: the window front end reads this
 // record after each event and does what the `pending` requests ask (redraw an
@@ -22,18 +23,14 @@
 #include "platform/message_box.h"
 #include "shell/format_slots.h"
 #include "shell/graph_model.h"
+#include "shell/block_view.h"
+#include "shell/dialogs.h"
 #include "shell/preferences.h"
 
 namespace shell {
 
-// Client-area geometry (logical pixels).
-inline constexpr int kClientWidth = 240;
+// Client-area geometry (logical pixels); the block area's is block_view.h's.
 inline constexpr int kClientHeight = 266;
-inline constexpr int16_t kBlockAreaHeight = 112;
-inline constexpr int16_t kFullScreenBlockAreaHeight = 266;
-inline constexpr int kRowHeight = 28;
-inline constexpr int kScrollBarX = 234;
-inline constexpr int kScrollBarWidth = 6;
 inline constexpr int kKeypadTop = 112;
 inline constexpr int kKeypadHeight = 154;
 inline constexpr int kPageCount = 5;
@@ -81,14 +78,11 @@ struct ShellState {
 
     ShellWindows windows;
 
-    // Layout: 112 with the keypad view shown, 266 in full screen.
-    int16_t blockAreaHeight = kBlockAreaHeight;
     bool fullScreen = false;
     bool helpMode = false;
     int16_t page = 0;                // 0..4
     bool keypadShown = true;
     int16_t keypadTop = kKeypadTop;  // 112, or 0 over a block low in full screen
-    bool graphShown = false;
     // The edit line is single-line with horizontal scrolling while the graph
     // view is shown, multi-line otherwise.
     bool editSingleLine = false;
@@ -106,10 +100,9 @@ struct ShellState {
 
     // The document: blocks, active block, edit line, undo record.
     engine::BlockList blocks;
-    // Scrolling: the first block drawn, and the active block's top as last
-    // drawn (-1 when it was not drawn).
-    int16_t firstVisible = 0;
-    int16_t activeTop = -1;
+    // The list on screen: block-area height (112, or 266 in full screen),
+    // first visible block, active block's top, edit line count, graph shown.
+    BlockView view;
 
     // Filled by Copy Eqn.; null until then.
     std::unique_ptr<engine::EquationBlock> copiedBlock;
@@ -118,25 +111,28 @@ struct ShellState {
 
     // Time of the last accepted hardware key (tick counter, milliseconds).
     uint32_t hardwareKeyTime = 0;
-    // Lines the expression edit line shows, 1..3.
-    int16_t editLineCount = 1;
     // The last key code passed on (character + page x 65536).
     uint32_t lastKey = 0;
 
     // Display-format slots 1 and 2 and the slot in use (slot 0 is the
     // Workspace's).
     FormatSlots formats;
-    // Script directory as the preferences hold it.
-    std::u16string scriptDirectory;
+    // The script directory is the engine's (engine/script_folder.h).
+
+    // The dialogs the commands open.
+    ShellDialogs dialogs = inactiveDialogs();
 
     // The graph view's model; created with the state.
     std::unique_ptr<GraphModel> graph;
 
     PendingWork pending;
 
-    // The answer rows of the slot in use: 0 ("Script") to 3.
-    int answerRows() const { return formats.inUse().answerRows; }
+    bool graphShown() const { return view.graphShown(); }
+    int blockAreaHeight() const { return view.blockAreaHeight(); }
 };
+
+// The block list shows answers in the format of the slot in use.
+void syncBlockDisplay(ShellState& state);
 
 }  // namespace shell
 
