@@ -69,6 +69,16 @@ public:
     void dropFirst();
     // Replaces every block by one empty block.
     void clear();
+    // Removes block `index` when at least two blocks exist; the block below
+    // it becomes active (the new last block when it was the last) and the
+    // edit line shows it.
+    void remove(int index);
+    // Removes every block after `index`, or every block before it; the
+    // active block stays the same block (block `index` when it went).
+    void removeAfter(int index);
+    void removeBefore(int index);
+    // Puts `block` in place of block `index`.
+    void replace(int index, std::unique_ptr<EquationBlock> block);
     // Appends a block with this text (compiled, not evaluated), as loading a
     // Workspace does.
     EquationBlock& append(std::u16string_view text);

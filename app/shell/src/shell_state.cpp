@@ -1,0 +1,21 @@
+// The shell state record.
+#include "shell/shell_state.h"
+
+#include "engine/workspace_settings.h"
+
+namespace shell {
+
+ShellState::ShellState()
+    : graph(std::make_unique<GraphModel>(blocks, engine::workspaceSettings())) {}
+
+ShellState::~ShellState() = default;
+
+void syncBlockDisplay(ShellState& state) {
+    const FormatSlot slot = state.formats.inUse();
+    BlockDisplay& display = state.view.display();
+    display.rows = slot.answerRows;
+    display.formatCode = slot.formatCode;
+    display.polar = slot.polar;
+}
+
+}  // namespace shell
