@@ -73,7 +73,7 @@ void BM_DrawKeypadView(benchmark::State& state) {
     input.page = int(state.range(0));
     input.helpMode = true;
     input.rpnDisplay = true;
-    PlatformSurface* surface = platformCreateSurface(shell::kKeypadWidth, shell::kKeypadHeight);
+    PlatformSurface* surface = platformCreateSurface(shell::kKeypadViewWidth, shell::kKeypadViewHeight);
     for (auto _ : state) {
         view.draw(surface, 0, 0, input);
         benchmark::DoNotOptimize(platformSurfacePixels(surface));

@@ -26,7 +26,7 @@ constexpr PlatformColour kRpnBadge = PLATFORM_RGB(170, 0, 0);
 
 constexpr int32_t kStripLeft = kLegendWidth;
 constexpr int32_t kLegendTop = kBandHeight;
-constexpr int32_t kPanelBottom = kKeypadHeight - kBandHeight;
+constexpr int32_t kPanelBottom = kKeypadViewHeight - kBandHeight;
 constexpr int32_t kPageBadgeTop = 24;
 constexpr int32_t kBadgeHeight = 16;
 constexpr int32_t kRpnBadgeTop = 92;
@@ -114,7 +114,7 @@ void drawCaps(PlatformSurface* s, int page) {
 
 void drawBadge(PlatformSurface* s, int32_t top, std::u16string_view text,
                PlatformColour colour) {
-    const int32_t left = kStripLeft + 6, right = kKeypadWidth - 6;
+    const int32_t left = kStripLeft + 6, right = kKeypadViewWidth - 6;
     platformFillRect(s, left + 1, top, right - 1, top + kBadgeHeight, colour);
     platformFillRect(s, left, top + 1, right, top + kBadgeHeight - 1, colour);
     drawCentredText(s, left, top, right, top + kBadgeHeight, text, kBadgeFont, kBadgeInk);
@@ -124,7 +124,7 @@ void drawBadge(PlatformSurface* s, int32_t top, std::u16string_view text,
 // the keys that change the page, with room left for what changes at run time
 // (the library's name at the top, the quick selects under the legend).
 void drawPanels(PlatformSurface* s, int page) {
-    platformFillRect(s, kStripLeft, kLegendTop, kKeypadWidth, kPanelBottom, kPanel);
+    platformFillRect(s, kStripLeft, kLegendTop, kKeypadViewWidth, kPanelBottom, kPanel);
     platformFillRect(s, kStripLeft, kLegendTop, kStripLeft + 1, kPanelBottom, kPanelEdge);
     platformFillRect(s, 0, kLegendTop + kLegendHeight, kStripLeft, kPanelBottom, kPanel);
     platformFillRect(s, 0, kLegendTop + kLegendHeight, kStripLeft,
@@ -153,14 +153,14 @@ PlatformColour pageBandColour(int page) {
 }
 
 void drawPageOverlay(PlatformSurface* surface, int page) {
-    platformFillRect(surface, 0, 0, kKeypadWidth, kKeypadHeight, kTransparentBlue);
+    platformFillRect(surface, 0, 0, kKeypadViewWidth, kKeypadViewHeight, kTransparentBlue);
     if (page < 2) drawCaps(surface, page);
     drawPageKey(surface, page);
     drawPanels(surface, page);
 }
 
 void drawRpnOverlay(PlatformSurface* surface) {
-    platformFillRect(surface, 0, 0, kKeypadWidth, kKeypadHeight, kTransparentBlue);
+    platformFillRect(surface, 0, 0, kKeypadViewWidth, kKeypadViewHeight, kTransparentBlue);
     drawBadge(surface, kRpnBadgeTop, u"RPN", kRpnBadge);
 }
 

@@ -41,7 +41,7 @@ bool hasInk(const PlatformSurface* legend, int32_t left, int32_t top, int32_t ri
 }
 
 PlatformSurface* blankSurface() {
-    return platformCreateSurface(kKeypadWidth, kKeypadHeight);
+    return platformCreateSurface(kKeypadViewWidth, kKeypadViewHeight);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ std::u16string libraryTitle(int index) {
 
 KeypadHit keypadHitTest(int32_t x, int32_t y) {
     KeypadHit hit;
-    if (x < 0 || y < 0 || x >= kKeypadWidth || y >= kKeypadHeight) return hit;
+    if (x < 0 || y < 0 || x >= kKeypadViewWidth || y >= kKeypadViewHeight) return hit;
     if (x >= kLegendWidth) {
         hit.advancePage = true;
         return hit;
@@ -100,28 +100,28 @@ void KeypadView::draw(PlatformSurface* target, int32_t x, int32_t y,
     if (composition_ == nullptr || legend_ == nullptr) return;
     const int page = input.page >= 0 && input.page < kKeypadPages ? input.page : 0;
 
-    platformFillRect(legend_, 0, 0, kKeypadWidth, kKeypadHeight, kWhite);
+    platformFillRect(legend_, 0, 0, kKeypadViewWidth, kKeypadViewHeight, kWhite);
     const KeypadLibrary* library = engine::libraryAt(input.libraryIndex + 1);
     if (input.libraryIndex >= 0 && library != nullptr && library->LoadBMP != nullptr)
         library->LoadBMP(legend_, const_cast<KeypadLibrary*>(library));
-    platformCopySurface(composition_, 0, kBandHeight, legend_, 0, 0, kKeypadWidth,
+    platformCopySurface(composition_, 0, kBandHeight, legend_, 0, 0, kKeypadViewWidth,
                         kComposedHeight);
     platformCopyTransparent(composition_, 0, kBandHeight, overlays_[size_t(page)], 0, kBandHeight,
-                            kKeypadWidth, kComposedHeight, kTransparentBlue);
+                            kKeypadViewWidth, kComposedHeight, kTransparentBlue);
     if (page >= 2) markLabelRow(page);
     if (input.rpnDisplay)
         platformCopyTransparent(composition_, 0, kBandHeight, rpnOverlay_, 0, kBandHeight,
-                                kKeypadWidth, kComposedHeight, kTransparentBlue);
+                                kKeypadViewWidth, kComposedHeight, kTransparentBlue);
     drawStrip(input);
     drawQuickSelects(input);
     if (page != 0) indicators_->draw(composition_, kIconPage, kPageIconX, kPageIconY);
     if (input.helpMode) indicators_->draw(composition_, kIconHelpMode, kHelpIconX, kHelpIconY);
     const PlatformColour band = pageBandColour(page);
-    platformFillRect(composition_, 0, 0, kKeypadWidth, kBandHeight, band);
-    platformFillRect(composition_, 0, kKeypadHeight - kBandHeight, kKeypadWidth, kKeypadHeight,
+    platformFillRect(composition_, 0, 0, kKeypadViewWidth, kBandHeight, band);
+    platformFillRect(composition_, 0, kKeypadViewHeight - kBandHeight, kKeypadViewWidth, kKeypadViewHeight,
                      band);
     if (target != nullptr)
-        platformCopySurface(target, x, y, composition_, 0, 0, kKeypadWidth, kKeypadHeight);
+        platformCopySurface(target, x, y, composition_, 0, 0, kKeypadViewWidth, kKeypadViewHeight);
 }
 
 // Pages 2 to 4: bars in the page's colour at both ends of the page's row of
@@ -144,7 +144,7 @@ void KeypadView::markLabelRow(int page) {
 // The current library's name at the top of the strip.
 void KeypadView::drawStrip(const KeypadViewInput& input) {
     const std::u16string title = libraryTitle(input.libraryIndex);
-    drawCentredText(composition_, kLegendWidth + 2, 5, kKeypadWidth - 2, 21, title, kNameFont,
+    drawCentredText(composition_, kLegendWidth + 2, 5, kKeypadViewWidth - 2, 21, title, kNameFont,
                     kInk);
 }
 
@@ -154,12 +154,12 @@ void KeypadView::drawQuickSelects(const KeypadViewInput& input) {
     const PlatformColour accent = pageBandColour(input.page);
     for (int slot = 0; slot < kQuickSelectCursorSlots; ++slot) {
         const int32_t left = 3 + kTabPitch * slot, right = left + kTabWidth;
-        const int16_t library = input.quickSelects.slots[size_t(slot)];
-        if (library < 0) {
+        const int16_t library = input.quickSelects[size_t(slot)];
+        if (library == kNoLibrary) {
             platformFillRect(composition_, left, kTabTop, right, kTabBottom, kEmptyTab);
             continue;
         }
-        const bool underCursor = slot == input.quickSelects.cursor;
+        const bool underCursor = slot == input.quickSelectCursor;
         platformFillRect(composition_, left, kTabTop, right, kTabBottom,
                          underCursor ? accent : kTabEdge);
         if (!underCursor)

@@ -3,24 +3,24 @@
 
 namespace shell {
 
-bool chooseLibrary(QuickSelects& quick, int16_t& current, int n, int libraryCount) {
+bool chooseLibrary(QuickSelectSlots& slots, int16_t& current, int n, int libraryCount) {
     if (n < 0 || n >= libraryCount) return false;
     current = int16_t(n);
-    if (quick.slots[0] != n && quick.slots[1] != n && quick.slots[2] != n)
-        quick.slots[3] = int16_t(n);
+    if (slots[0] != n && slots[1] != n && slots[2] != n) slots[3] = int16_t(n);
     return true;
 }
 
-void stepQuickSelect(QuickSelects& quick, int16_t& current, bool right) {
-    int slot = quick.cursor;
+void stepQuickSelect(const QuickSelectSlots& slots, int16_t& cursor, int16_t& current,
+                     bool right) {
+    int slot = cursor;
     for (int step = 0; step < kQuickSelectCursorSlots; ++step) {
         slot = right ? (slot + kQuickSelectCursorSlots - 1) % kQuickSelectCursorSlots
                      : (slot + 1) % kQuickSelectCursorSlots;
-        if (quick.slots[size_t(slot)] >= 0) break;
+        if (slots[size_t(slot)] != kNoLibrary) break;
     }
-    if (quick.slots[size_t(slot)] < 0) return;
-    quick.cursor = slot;
-    current = quick.slots[size_t(slot)];
+    if (slots[size_t(slot)] == kNoLibrary) return;
+    cursor = int16_t(slot);
+    current = slots[size_t(slot)];
 }
 
 int32_t fullScreenKeypadTop(int32_t activeTop) {

@@ -44,9 +44,9 @@ class KeypadViewTest : public ::testing::Test {
         engine::addLibrary(record, u"trial");
         record.LoadBMP = nullptr;
         engine::addLibrary(record, u"graphing");
-        surface = platformCreateSurface(kKeypadWidth, kKeypadHeight);
+        surface = platformCreateSurface(kKeypadViewWidth, kKeypadViewHeight);
         input.libraryIndex = 0;
-        input.quickSelects.slots = {0, 1, -1, -1, -1};
+        input.quickSelects = {0, 1, kNoLibrary, kNoLibrary, kNoLibrary};
     }
     void TearDown() override {
         platformDestroySurface(surface);
@@ -193,44 +193,41 @@ TEST(KeypadClicks, CellsAreThePhoneKeys) {
 }
 
 TEST(QuickSelectsTest, ChoosingALibraryFillsSlotThree) {
-    QuickSelects quick;
-    quick.slots = {0, 2, -1, -1, -1};
+    QuickSelectSlots slots{0, 2, kNoLibrary, kNoLibrary, kNoLibrary};
     int16_t current = 0;
-    EXPECT_TRUE(chooseLibrary(quick, current, 3, 6));
+    EXPECT_TRUE(chooseLibrary(slots, current, 3, 6));
     EXPECT_EQ(current, 3);
-    EXPECT_EQ(quick.slots[3], 3);
+    EXPECT_EQ(slots[3], 3);
     // Already in slot 1: slot 3 stays.
-    EXPECT_TRUE(chooseLibrary(quick, current, 2, 6));
+    EXPECT_TRUE(chooseLibrary(slots, current, 2, 6));
     EXPECT_EQ(current, 2);
-    EXPECT_EQ(quick.slots[3], 3);
-    EXPECT_FALSE(chooseLibrary(quick, current, 6, 6));
-    EXPECT_FALSE(chooseLibrary(quick, current, -1, 6));
+    EXPECT_EQ(slots[3], 3);
+    EXPECT_FALSE(chooseLibrary(slots, current, 6, 6));
+    EXPECT_FALSE(chooseLibrary(slots, current, -1, 6));
     EXPECT_EQ(current, 2);
-    EXPECT_EQ(quick.slots[4], -1);
+    EXPECT_EQ(slots[4], kNoLibrary);
 }
 
 TEST(QuickSelectsTest, LeftAndRightPassOverEmptySlots) {
-    QuickSelects quick;
-    quick.slots = {4, -1, 1, 5, -1};
-    int16_t current = 4;
-    stepQuickSelect(quick, current, false);  // Left: the slot after
-    EXPECT_EQ(quick.cursor, 2);
-    EXPECT_EQ(current, 1);
-    stepQuickSelect(quick, current, false);
-    EXPECT_EQ(quick.cursor, 3);
-    stepQuickSelect(quick, current, false);  // 3 wraps to 0
-    EXPECT_EQ(quick.cursor, 0);
-    EXPECT_EQ(current, 4);
-    stepQuickSelect(quick, current, true);  // Right: 0 wraps to 3
-    EXPECT_EQ(quick.cursor, 3);
-    EXPECT_EQ(current, 5);
-    stepQuickSelect(quick, current, true);
-    EXPECT_EQ(quick.cursor, 2);
+    const QuickSelectSlots slots{4, kNoLibrary, 1, 5, kNoLibrary};
+    int16_t cursor = 0, current = 4;
+    struct Step {
+        bool right;
+        int16_t cursor, current;
+    } steps[] = {
+        {false, 2, 1}, {false, 3, 5}, {false, 0, 4},  // Left: the slot after, 3 wraps to 0
+        {true, 3, 5},  {true, 2, 1},  {true, 0, 4},   // Right: the slot before, 0 wraps to 3
+    };
+    for (const Step& s : steps) {
+        stepQuickSelect(slots, cursor, current, s.right);
+        EXPECT_EQ(cursor, s.cursor);
+        EXPECT_EQ(current, s.current);
+    }
     // Only one filled slot: the cursor stays on it.
-    QuickSelects lone;
-    int16_t only = 0;
-    stepQuickSelect(lone, only, true);
-    EXPECT_EQ(lone.cursor, 0);
+    const QuickSelectSlots lone{0, kNoLibrary, kNoLibrary, kNoLibrary, kNoLibrary};
+    int16_t loneCursor = 0, only = 0;
+    stepQuickSelect(lone, loneCursor, only, true);
+    EXPECT_EQ(loneCursor, 0);
     EXPECT_EQ(only, 0);
 }
 

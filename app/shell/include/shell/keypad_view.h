@@ -20,9 +20,8 @@
 
 namespace shell {
 
-inline constexpr int32_t kKeypadWidth = 240;
-inline constexpr int32_t kKeypadHeight = 154;
-inline constexpr int32_t kKeypadTop = 112;  // the view's place in the window
+inline constexpr int32_t kKeypadViewWidth = 240;
+inline constexpr int32_t kKeypadViewHeight = 154;
 inline constexpr int kKeypadPages = 5;
 inline constexpr int32_t kBandHeight = 2;
 // The library's legend, at (0, 2) of the view.
@@ -39,7 +38,8 @@ struct KeypadViewInput {
     int page = 0;
     bool helpMode = false;
     bool rpnDisplay = false;
-    QuickSelects quickSelects;
+    QuickSelectSlots quickSelects{0, kNoLibrary, kNoLibrary, kNoLibrary, kNoLibrary};
+    int quickSelectCursor = 0;
 };
 
 // A library's name as the window shows it, first letter raised ("graphing"
