@@ -1,37 +1,18 @@
 // What one repaint costs before the toolkit: the whole block area in full
 // screen (ten blocks with scalar, matrix, string and failed answers) and the
-// keypad view with a library legend, each drawn headless.
+// keypad view with the Scientific keypad's legend, each drawn headless.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "engine/block_list.h"
+#include "engine/library_loader.h"
 #include "engine/library_table.h"
 #include "engine/variables.h"
-#include "keypad_support/key_table.h"
 #include "shell/block_view.h"
 #include "shell/keypad_view.h"
 
 namespace {
-
-const keypad_support::Key kKeys[] = {
-    {u'1', 2, u"sin()", 1, u"sin"},  {u'2', 2, u"cos()", 1, u"cos"},
-    {u'3', 2, u"tan()", 1, u"tan"},  {u'4', 3, u"asin()", 1, u"asin"},
-    {u'5', 3, u"acos()", 1, u"acos"}, {u'6', 3, u"atan()", 1, u"atan"},
-    {u'7', 4, u"ln()", 1, u"ln"},    {u'8', 4, u"log()", 1, u"log"},
-    {u'9', 4, u"exp()", 1, u"exp"},  {u'0', 2, u"pi", 0, u"pi"},
-};
-
-OperatorCode noName(const char16_t*) {
-    return 0;
-}
-OperatorCode noCharacter(char16_t) {
-    return 0;
-}
-int32_t legend(KeypadSurface surface, KeypadLibrary*) {
-    keypad_support::drawLegend(static_cast<PlatformSurface*>(surface), kKeys);
-    return 1;
-}
 
 void BM_DrawBlockArea(benchmark::State& state) {
     engine::resetVariables();
@@ -62,11 +43,10 @@ BENCHMARK(BM_DrawBlockArea)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawKeypadView(benchmark::State& state) {
     engine::resetLibraries();
-    KeypadLibrary record{};
-    record.GetStrOperator = noName;
-    record.GetOperator = noCharacter;
-    record.LoadBMP = legend;
-    engine::addLibrary(record, u"Scientific");
+    if (engine::loadKeypadLibraryFile(ORVANA_SCIENTIFIC_MODULE) == 0) {
+        state.SkipWithError("the Scientific module did not load");
+        return;
+    }
     shell::KeypadView view;
     shell::KeypadViewInput input;
     input.libraryIndex = 0;
@@ -79,7 +59,7 @@ void BM_DrawKeypadView(benchmark::State& state) {
         benchmark::DoNotOptimize(platformSurfacePixels(surface));
     }
     platformDestroySurface(surface);
-    engine::resetLibraries();
+    engine::unloadKeypadLibraries();
 }
 BENCHMARK(BM_DrawKeypadView)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
 

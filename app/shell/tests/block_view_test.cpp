@@ -8,13 +8,10 @@
 
 #include "engine/block_list.h"
 #include "engine/messages.h"
-#include "engine/library_table.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
-#include "engine/workspace_settings.h"
 #include "shell/block_view.h"
 #include "shell/text_wrap.h"
 #include "surface_snapshot.h"
+#include "view_test_support.h"
 
 namespace shell {
 namespace {
@@ -82,10 +79,7 @@ TEST(TextWrap, ExpressionLineUsesTheFullWidthOnEveryLine) {
 class BlockViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        engine::resetVariables();
-        engine::resetLibraries();
-        engine::resetStack();
-        engine::resetWorkspaceSettings();
+        testing::resetEngine();
         list = std::make_unique<engine::BlockList>();
         surface = platformCreateSurface(kClientWidth, kBlockAreaFullScreen);
         ASSERT_NE(surface, nullptr);
@@ -94,8 +88,7 @@ class BlockViewTest : public ::testing::Test {
     void TearDown() override {
         platformDestroySurface(surface);
         list.reset();
-        engine::resetVariables();
-        engine::resetWorkspaceSettings();
+        testing::resetEngine();
     }
 
     // Types a line into the active block and presses EXE, then repaints as
@@ -151,6 +144,15 @@ TEST_F(BlockViewTest, HeightsFollowTheRowsSettingAndTheAnswer) {
     }
     view.setGraphShown(true);
     EXPECT_EQ(view.height(*list, 1, false), 56);
+    view.setGraphShown(false);
+    // A rows setting outside 0..3 reads as the nearest of them.
+    view.display().rows = 9;
+    EXPECT_EQ(view.height(*list, 1, false), 112);
+    view.display().rows = -4;
+    EXPECT_EQ(view.height(*list, 1, false), 28);
+    view.setFirstVisible(*list, 0);
+    paint();
+    for (int y : {27, 55, 83}) EXPECT_EQ(at(100, y), kDark) << y;
 }
 
 TEST_F(BlockViewTest, ThreeEditLinesLeaveOneAnswerRowWithRowsThree) {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "engine/library_table.h"
-#include "engine/variables.h"
 #include "platform/backend.h"
 #include "platform/edit_control.h"
 #include "shell/keypad_help.h"
+#include "view_test_support.h"
 
 namespace shell {
 namespace {
@@ -17,9 +17,6 @@ constexpr OperatorCode kSine = 0x5101;
 
 OperatorCode names(const char16_t* name) {
     return std::u16string_view(name) == u"sin" ? kSine : 0;
-}
-OperatorCode noCharacter(char16_t) {
-    return 0;
 }
 int32_t mapKeys(uint32_t keyCode, PlatformWindow edit, const HostServices*) {
     if (keyCode == ((2u << 16) | u'5')) platformEditReplaceSelection(edit, u"sin()");
@@ -42,12 +39,8 @@ int recordBox(void*, PlatformWindow, const char16_t* text, const char16_t* capti
 class KeyHelpTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        engine::resetLibraries();
-        KeypadLibrary record{};
-        record.GetStrOperator = names;
-        record.GetOperator = noCharacter;
-        record.MapKeyboard = mapKeys;
-        engine::addLibrary(record, u"trial");
+        testing::resetEngine();
+        testing::addFakeLibrary(u"trial", nullptr, mapKeys, names);
         backend.size = sizeof backend;
         backend.messageBox = recordBox;
         platformSetBackend(&backend);
@@ -57,7 +50,7 @@ class KeyHelpTest : public ::testing::Test {
     void TearDown() override {
         platformEditDestroy(composition);
         platformSetBackend(nullptr);
-        engine::resetLibraries();
+        testing::resetEngine();
     }
     KeyHelpRequest request(uint32_t keyCode) {
         KeyHelpRequest r;

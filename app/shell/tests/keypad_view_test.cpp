@@ -9,6 +9,7 @@
 #include "keypad_support/key_table.h"
 #include "shell/keypad_view.h"
 #include "surface_snapshot.h"
+#include "view_test_support.h"
 
 namespace shell {
 namespace {
@@ -22,12 +23,6 @@ const keypad_support::Key kKeys[] = {
     {u'1', 2, u"abs()", 1, u"abs"},
 };
 
-OperatorCode noName(const char16_t*) {
-    return 0;
-}
-OperatorCode noCharacter(char16_t) {
-    return 0;
-}
 int32_t legend(KeypadSurface surface, KeypadLibrary*) {
     keypad_support::drawLegend(static_cast<PlatformSurface*>(surface), kKeys);
     return 1;
@@ -36,21 +31,16 @@ int32_t legend(KeypadSurface surface, KeypadLibrary*) {
 class KeypadViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        engine::resetLibraries();
-        KeypadLibrary record{};
-        record.GetStrOperator = noName;
-        record.GetOperator = noCharacter;
-        record.LoadBMP = legend;
-        engine::addLibrary(record, u"trial");
-        record.LoadBMP = nullptr;
-        engine::addLibrary(record, u"graphing");
+        testing::resetEngine();
+        testing::addFakeLibrary(u"trial", legend);
+        testing::addFakeLibrary(u"graphing");
         surface = platformCreateSurface(kKeypadViewWidth, kKeypadViewHeight);
         input.libraryIndex = 0;
         input.quickSelects = {0, 1, kNoLibrary, kNoLibrary, kNoLibrary};
     }
     void TearDown() override {
         platformDestroySurface(surface);
-        engine::resetLibraries();
+        testing::resetEngine();
     }
     void paint(const char* name = nullptr) {
         view.draw(surface, 0, 0, input);
@@ -159,19 +149,16 @@ TEST_F(KeypadViewTest, NoLibraryLeavesAWhiteLegend) {
 }
 
 TEST(KeypadNames, TitlesRaiseTheFirstLetter) {
-    engine::resetLibraries();
-    KeypadLibrary record{};
-    record.GetStrOperator = noName;
-    record.GetOperator = noCharacter;
-    engine::addLibrary(record, u"graphing");
-    engine::addLibrary(record, u"Scientific");
+    testing::resetEngine();
+    testing::addFakeLibrary(u"graphing");
+    testing::addFakeLibrary(u"Scientific");
     EXPECT_EQ(libraryTitle(0), u"Graphing");
     EXPECT_EQ(libraryTitle(1), u"Scientific");
     EXPECT_EQ(libraryTitle(2), u"");
     EXPECT_EQ(libraryTitle(-1), u"");
     // The name table keeps the file's own spelling.
     EXPECT_EQ(*engine::libraryName(1), u"graphing");
-    engine::resetLibraries();
+    testing::resetEngine();
 }
 
 TEST(KeypadClicks, CellsAreThePhoneKeys) {

@@ -5,13 +5,10 @@
 
 #include <memory>
 
-#include "engine/library_table.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
-#include "engine/workspace_settings.h"
 #include "platform/edit_control.h"
 #include "shell/shell_painter.h"
 #include "surface_snapshot.h"
+#include "view_test_support.h"
 
 namespace shell {
 namespace {
@@ -22,10 +19,7 @@ constexpr PlatformColour kWhite = PLATFORM_RGB(255, 255, 255);
 class ShellPainterTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        engine::resetVariables();
-        engine::resetLibraries();
-        engine::resetStack();
-        engine::resetWorkspaceSettings();
+        testing::resetEngine();
         state = std::make_unique<ShellState>();
         blockArea = platformCreateSurface(kClientWidth, kBlockAreaNormal);
         keypad = platformCreateSurface(kKeypadViewWidth, kKeypadViewHeight);
@@ -35,8 +29,7 @@ class ShellPainterTest : public ::testing::Test {
         platformDestroySurface(keypad);
         if (state->windows.edit != nullptr) platformEditDestroy(state->windows.edit);
         state.reset();
-        engine::resetVariables();
-        engine::resetWorkspaceSettings();
+        testing::resetEngine();
     }
     void enter(std::u16string_view text) {
         state->blocks.setEditLine(text);
