@@ -51,7 +51,7 @@ void SingleInstance::readPath() {
             }
             const QString path = QString::fromUtf8(socket->readLine()).trimmed();
             socket->disconnectFromServer();
-            emit pathReceived(path);
+            Q_EMIT pathReceived(path);
         });
     }
 }

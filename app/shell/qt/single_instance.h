@@ -24,7 +24,7 @@ public:
 
     const QString& name() const { return name_; }
 
-signals:
+Q_SIGNALS:
     // A later start asked to open this path (empty: just come to the front).
     void pathReceived(const QString& path);
 

@@ -1,0 +1,255 @@
+#include "client_view.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "key_translation.h"
+#include "platform/clipboard.h"
+#include "shell/block_view.h"
+#include "shell/clipboard_text.h"
+#include "shell/commands.h"
+#include "shell/keypad_view.h"
+#include "shell/keys.h"
+#include "shell/menus.h"
+
+namespace orvana::qt {
+
+namespace {
+
+constexpr int kCaretBlinkMs = 530;
+// The expression line's limit; pasting never makes it longer.
+constexpr int kEditLimit = 99;
+// The edit line's notification that the text limit was reached.
+constexpr uint16_t kTextLimitReached = 1281;
+
+void releaseSurface(PlatformSurface*& surface) {
+    platformDestroySurface(surface);
+    surface = nullptr;
+}
+
+}  // namespace
+
+ClientView::ClientView(shell::ShellState& state, QtBackend& backend, QWidget* parent)
+    : QWidget(parent), state_(state), backend_(backend) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    caretTimer_.setInterval(kCaretBlinkMs);
+    connect(&caretTimer_, &QTimer::timeout, this, [this] {
+        caretShown_ = !caretShown_;
+        update(QRect(0, 0, width(), state_.blockAreaHeight() * scale_));
+    });
+}
+
+ClientView::~ClientView() {
+    releaseSurface(blockArea_);
+    releaseSurface(keypad_);
+    releaseSurface(graph_);
+}
+
+QSize ClientView::sizeHint() const {
+    return QSize(shell::kClientWidth * scale_, shell::kClientHeight * scale_);
+}
+
+void ClientView::setScale(int scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    releaseSurface(blockArea_);
+    releaseSurface(keypad_);
+    releaseSurface(graph_);
+    setFixedSize(sizeHint());
+    update();
+}
+
+void ClientView::setCaretBlinks(bool blinks) {
+    caretShown_ = true;
+    if (blinks)
+        caretTimer_.start();
+    else
+        caretTimer_.stop();
+}
+
+void ClientView::ensureSurfaces() {
+    const int32_t areaHeight = state_.blockAreaHeight();
+    if (blockArea_ != nullptr && platformSurfaceHeight(blockArea_) != areaHeight) releaseSurface(blockArea_);
+    if (blockArea_ == nullptr)
+        blockArea_ = platformCreateScaledSurface(shell::kClientWidth, areaHeight, scale_);
+    if (keypad_ == nullptr)
+        keypad_ = platformCreateScaledSurface(shell::kKeypadViewWidth, shell::kKeypadViewHeight,
+                                              scale_);
+}
+
+void ClientView::paintSurface(QPainter& painter, PlatformSurface* surface, int32_t y,
+                              int32_t height) {
+    if (surface == nullptr) return;
+    const int w = platformSurfacePixelWidth(surface), h = platformSurfacePixelHeight(surface);
+    const QImage image(reinterpret_cast<const uchar*>(platformSurfacePixels(surface)), w, h, w * 4,
+                       QImage::Format_RGB32);
+    painter.drawImage(QPoint(0, y * scale_), image, QRect(0, 0, w, std::min(h, height * scale_)));
+}
+
+void ClientView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(192, 192, 192));
+    ensureSurfaces();
+    const int32_t areaHeight = state_.blockAreaHeight();
+    painter_.paintBlockArea(state_, blockArea_, caretShown_ && hasFocus());
+    paintSurface(painter, blockArea_, 0, areaHeight);
+    if (state_.keypadShown && !state_.graphShown()) {
+        painter_.paintKeypad(state_, keypad_);
+        paintSurface(painter, keypad_, state_.keypadTop, shell::kKeypadViewHeight);
+    }
+}
+
+void ClientView::settle() {
+    shell::PendingWork& pending = state_.pending;
+    const bool close = pending.closeWindow;
+    pending = shell::PendingWork{};
+    caretShown_ = true;
+    update();
+    if (close && onCloseRequested) onCloseRequested();
+}
+
+void ClientView::command(int id) {
+    if (backend_.busy()) return;
+    shell::onCommandMessage(state_, uint16_t(id), 0);
+    settle();
+}
+
+void ClientView::keyPressEvent(QKeyEvent* event) {
+    const TranslatedKey key = translateKey(*event);
+    using Kind = TranslatedKey::Kind;
+    if (backend_.busy()) {
+        // While a script runs, only the stop gets through.
+        if (key.kind == Kind::HotKey && key.value == shell::kKeyBack) backend_.notePointerPressed();
+        return;
+    }
+    switch (key.kind) {
+        case Kind::None: QWidget::keyPressEvent(event); return;
+        case Kind::Character: shell::onCharacter(state_, char16_t(key.value)); break;
+        case Kind::KeyUp: shell::onKeyUp(state_, key.value); break;
+        case Kind::HotKey: shell::onHotKey(state_, key.value); break;
+        case Kind::Command: shell::onCommandMessage(state_, uint16_t(key.value), 0); break;
+        case Kind::Copy: copyToClipboard(); break;
+        case Kind::Paste: pasteFromClipboard(); break;
+        case Kind::Help:
+            if (onHelp) onHelp();
+            break;
+        case Kind::ScaleUp:
+        case Kind::ScaleDown:
+            if (onScaleStep) onScaleStep(key.kind == Kind::ScaleUp ? 1 : -1);
+            break;
+    }
+    settle();
+}
+
+QPoint ClientView::logical(const QPointF& position) const {
+    return QPoint(int(position.x()) / scale_, int(position.y()) / scale_);
+}
+
+void ClientView::mousePressEvent(QMouseEvent* event) {
+    if (backend_.busy()) {
+        backend_.notePointerPressed();
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
+    setFocus();
+    const QPoint at = logical(event->position());
+    if (state_.graphShown()) return;
+    if (at.y() < state_.blockAreaHeight() &&
+        !(state_.keypadShown && at.y() >= state_.keypadTop))
+        clickBlockArea(at);
+    else if (state_.keypadShown && at.y() >= state_.keypadTop)
+        clickKeypad(QPoint(at.x(), at.y() - state_.keypadTop));
+    settle();
+}
+
+void ClientView::clickBlockArea(QPoint at) {
+    if (at.x() >= shell::kBlockAreaWidth) {
+        // The scroll bar: above the thumb a page up, below it a page down.
+        const shell::ScrollBarState bar = state_.view.scrollBar(state_.blocks);
+        const int span = std::max(1, bar.maximum - bar.minimum + 1);
+        const int thumb = state_.blockAreaHeight() * (bar.position - bar.minimum) / span;
+        state_.view.scroll(state_.blocks, at.y() < thumb ? shell::ScrollAction::PageUp
+                                                          : shell::ScrollAction::PageDown);
+        return;
+    }
+    activateBlockAt(at.y());
+}
+
+// A click on a block makes it the active one, as Up and Down would, so the
+// edit line is committed first.
+void ClientView::activateBlockAt(int32_t y) {
+    engine::BlockList& blocks = state_.blocks;
+    int32_t top = 0;
+    int target = -1;
+    for (int i = state_.view.firstVisible(); i < blocks.count(); ++i) {
+        const int32_t h = state_.view.height(blocks, i, i == blocks.active());
+        if (y < top + h) {
+            target = i;
+            break;
+        }
+        top += h;
+        if (top >= state_.blockAreaHeight()) break;
+    }
+    if (target < 0) return;
+    while (blocks.active() > target && state_.view.moveUp(blocks)) {
+    }
+    while (blocks.active() < target && state_.view.moveDown(blocks)) {
+    }
+}
+
+void ClientView::clickKeypad(QPoint at) {
+    const shell::KeypadHit hit = shell::keypadHitTest(at.x(), at.y());
+    if (hit.advancePage)
+        shell::onKeyUp(state_, shell::kKeyF9);
+    else if (hit.key == u'.')
+        shell::onKeyUp(state_, shell::kKeyF8);
+    else if (hit.key != 0)
+        shell::onCharacter(state_, hit.key);
+}
+
+void ClientView::wheelEvent(QWheelEvent* event) {
+    if (backend_.busy() || state_.graphShown()) return;
+    const int steps = event->angleDelta().y() / 120;
+    for (int i = 0; i < std::abs(steps); ++i)
+        state_.view.scroll(state_.blocks,
+                           steps > 0 ? shell::ScrollAction::LineUp : shell::ScrollAction::LineDown);
+    settle();
+}
+
+void ClientView::contextMenuEvent(QContextMenuEvent* event) {
+    if (backend_.busy() || state_.graphShown()) return;
+    const QPoint at = logical(event->pos());
+    if (at.y() >= state_.blockAreaHeight() || at.x() >= shell::kBlockAreaWidth) return;
+    activateBlockAt(at.y());
+    settle();
+    command(shell::kCmdMenuButton);
+}
+
+void ClientView::copyToClipboard() {
+    const std::u16string text = shell::copyText(state_, {});
+    if (!text.empty()) platformSetClipboardText(text.c_str());
+}
+
+void ClientView::pasteFromClipboard() {
+    const int32_t length = platformGetClipboardText(nullptr, 0);
+    if (length <= 0) return;
+    std::u16string text(size_t(length) + 1, u'\0');
+    platformGetClipboardText(text.data(), length + 1);
+    text.resize(size_t(length));
+    // One line: the first line of what was copied, typed key by key so the
+    // edit line treats it as typing.
+    const size_t lineEnd = text.find_first_of(u"\r\n");
+    if (lineEnd != std::u16string::npos) text.resize(lineEnd);
+    const size_t room = size_t(kEditLimit) - std::min(state_.blocks.editLine().size(), size_t(kEditLimit));
+    if (text.size() > room) {
+        text.resize(room);
+        shell::onCommandMessage(state_, 1, kTextLimitReached);
+    }
+    for (char16_t c : text) shell::onCharacter(state_, c);
+}
+
+}  // namespace orvana::qt
