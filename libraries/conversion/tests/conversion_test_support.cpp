@@ -1,0 +1,168 @@
+#include "conversion_test_support.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "cvt_table.h"
+#include "engine/answer_index.h"
+#include "engine/evaluator.h"
+#include "engine/library_loader.h"
+#include "engine/library_table.h"
+#include "engine/messages.h"
+#include "engine/parser.h"
+#include "engine/user_functions.h"
+#include "engine/value_stack.h"
+#include "engine/variables.h"
+
+namespace conversion::testing {
+namespace {
+
+int loadedNumber = 0;
+
+size_t elementCount(const Matrix* m) {
+    return m == nullptr || m->re == nullptr || m->kind == LATTIX_KIND_STRING
+               ? 0
+               : size_t(m->rows) * m->cols;
+}
+
+void putName(std::vector<uint8_t>& out, size_t offset, std::u16string_view name) {
+    for (size_t i = 0; i < name.size() && i < kCvtNameUnits; ++i) {
+        out[offset + 2 * i] = uint8_t(name[i] & 0xFF);
+        out[offset + 2 * i + 1] = uint8_t(name[i] >> 8);
+    }
+}
+
+void putDouble(std::vector<uint8_t>& out, size_t offset, double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (size_t i = 0; i < 8; ++i) out[offset + i] = uint8_t(bits >> (8 * i));
+}
+
+}  // namespace
+
+std::vector<double> Outcome::reals() const {
+    const size_t n = elementCount(value.get());
+    return std::vector<double>(value ? value->re : nullptr, value ? value->re + n : nullptr);
+}
+
+std::vector<double> Outcome::imaginaries() const {
+    const size_t n = elementCount(value.get());
+    return std::vector<double>(value ? value->im : nullptr, value ? value->im + n : nullptr);
+}
+
+double Outcome::re() const {
+    return elementCount(value.get()) > 0 ? value->re[0] : NAN;
+}
+
+std::u16string Outcome::text() const {
+    if (value == nullptr || value->kind != LATTIX_KIND_STRING || value->re == nullptr) return {};
+    return reinterpret_cast<const char16_t*>(value->re);
+}
+
+std::string narrow(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text) out += c < 128 ? char(c) : '?';
+    return out;
+}
+
+void ConversionTest::SetUpTestSuite() {
+    engine::unloadKeypadLibraries();
+    loadedNumber = engine::loadKeypadLibraryFile(CONVERSION_MODULE_PATH);
+    ASSERT_NE(loadedNumber, 0) << "cannot load " << CONVERSION_MODULE_PATH;
+}
+
+void ConversionTest::TearDownTestSuite() {
+    engine::unloadKeypadLibraries();
+    loadedNumber = 0;
+}
+
+void ConversionTest::SetUp() {
+    ASSERT_NE(loadedNumber, 0);
+    engine::resetVariables();
+    engine::resetUserFunctions();
+    engine::setAnswerIndex(-1);
+    engine::setStackTop(engine::kBlockStartTop);
+    engine::resetStack();
+}
+
+const KeypadLibrary& ConversionTest::library() {
+    return *engine::libraryAt(loadedNumber);
+}
+
+Outcome ConversionTest::run(std::u16string_view line) {
+    Outcome out;
+    const std::u16string text(line);
+    Token* list = nullptr;
+    out.status = compileExpression(text.c_str(), &list);
+    if (out.status != 0) return out;
+    out.value.reset(newMatrix(0, 0));
+    engine::setStackTop(engine::kBlockStartTop);
+    out.status = runCode(list, out.value.get(), 0);
+    freeCode(list);
+    EXPECT_EQ(engine::stackTop(), engine::kBlockStartTop) << narrow(line);
+    return out;
+}
+
+std::string ConversionTest::message(uint16_t status) {
+    return narrow(engine::messageText(status));
+}
+
+std::vector<uint8_t> listFormatBytes(const std::vector<CvtEntrySpec>& entries,
+                                     std::u16string_view title, uint16_t format) {
+    std::vector<uint8_t> out(4 + entries.size() * kCvtListEntryBytes + kCvtNameBytes, 0);
+    out[0] = uint8_t(format & 0xFF);
+    out[1] = uint8_t(format >> 8);
+    out[2] = uint8_t(entries.size() & 0xFF);
+    out[3] = uint8_t(entries.size() >> 8);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        putName(out, 4 + i * kCvtListEntryBytes, entries[i].name);
+        putDouble(out, 4 + i * kCvtListEntryBytes + kCvtNameBytes, entries[i].value);
+    }
+    putName(out, 4 + entries.size() * kCvtListEntryBytes, title);
+    return out;
+}
+
+// The format word lies in the first name's first unit, so a fixed-format
+// file's first name starts with a character of code 11 or more.
+std::vector<uint8_t> fixedFormatBytes(const std::vector<CvtEntrySpec>& entries,
+                                      std::u16string_view title) {
+    std::vector<uint8_t> out(kCvtFixedValuesOffset + 8 * kCvtFixedNames, 0);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        putName(out, i * kCvtNameBytes, entries[i].name);
+        putDouble(out, kCvtFixedValuesOffset + 8 * i, entries[i].value);
+    }
+    if (entries.size() + 1 < kCvtFixedNames)
+        putName(out, (entries.size() + 1) * kCvtNameBytes, title);
+    return out;
+}
+
+void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<uint8_t> readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
+}
+
+TemporaryFolder::TemporaryFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "conversion-" + std::to_string(getpid());
+    if (info != nullptr) name += std::string("-") + info->name();
+    path_ = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+}  // namespace conversion::testing
