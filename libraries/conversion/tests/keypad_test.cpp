@@ -1,0 +1,309 @@
+// The keypad: what each key inserts, the "Units" pop-up, the pop-up of
+// .cvt tables with its "Constants" dialog (tables of constants and of
+// units, files found beside a module and in the install tree, files that
+// cannot be read), the module path without a folder, and NOW.
+#include <filesystem>
+#include <string>
+
+#include "conversion_test_support.h"
+#include "keypad_module_fixture.h"
+#include "platform/clock.h"
+#include "platform/drawing.h"
+#include "platform/edit_control.h"
+#include "scripted_backend.h"
+#include "table_catalog.h"
+
+namespace conversion::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using orvana::testing::ScriptedBackend;
+
+constexpr uint32_t key(char16_t character, uint32_t page) {
+    return page << 16 | character;
+}
+constexpr uint32_t kUnitsKey = key(u'.', 2);
+constexpr uint32_t kTablesKey = key(u'0', 2);
+
+// An edit control and a way to press keys of a library into it.
+class EditLine {
+  public:
+    EditLine() : edit_(platformEditCreate()) {}
+    ~EditLine() { platformEditDestroy(edit_); }
+    EditLine(const EditLine&) = delete;
+    EditLine& operator=(const EditLine&) = delete;
+
+    int32_t press(const KeypadLibrary& library, uint32_t code) {
+        return library.MapKeyboard(code, edit_, nullptr);
+    }
+    std::u16string text() const {
+        char16_t buffer[200] = {};
+        platformEditGetText(edit_, buffer, 200);
+        return buffer;
+    }
+    int32_t caret() const {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(edit_, &start, &end);
+        return end;
+    }
+    void clear() { platformEditSetText(edit_, u""); }
+
+  private:
+    PlatformWindow edit_;
+};
+
+class ConversionKeypadTest : public ConversionTest {
+  protected:
+    ScriptedBackend backend_;
+    EditLine edit_;
+};
+
+TEST_F(ConversionKeypadTest, KeysInsertTheirTexts) {
+    const struct {
+        uint32_t code;
+        std::u16string_view text;
+        int32_t caret;
+    } cases[] = {
+        {key(u'1', 2), u"M", 1},      {key(u'1', 3), u"CM", 2},     {key(u'1', 4), u"MM", 2},
+        {key(u'2', 2), u"YD", 2},     {key(u'2', 3), u"FT", 2},     {key(u'2', 4), u"IN", 2},
+        {key(u'3', 2), u">", 1},      {key(u'3', 3), u"MI", 2},     {key(u'3', 4), u"KM", 2},
+        {key(u'4', 2), u"N", 1},      {key(u'4', 3), u"LBF", 3},    {key(u'4', 4), u"OZF", 3},
+        {key(u'5', 2), u"KG", 2},     {key(u'5', 3), u"LBM", 3},    {key(u'5', 4), u"OZ", 2},
+        {key(u'6', 2), u"L", 1},      {key(u'6', 3), u"QT", 2},     {key(u'6', 4), u"GAL", 3},
+        {key(u'7', 2), u"J", 1},      {key(u'7', 3), u"BTU", 3},    {key(u'7', 4), u"KWH", 3},
+        {key(u'8', 2), u"FC()", 3},   {key(u'8', 3), u"CF()", 3},   {key(u'8', 4), u"CAL", 3},
+        {key(u'9', 2), u"SEC", 3},    {key(u'9', 3), u"MIN", 3},    {key(u'9', 4), u"HR", 2},
+        {key(u'.', 3), u"\u00B2", 1}, {key(u'.', 4), u"\u00B3", 1}, {key(u'0', 3), u"PSI", 3},
+        {key(u'0', 4), u"ATM", 3},    {key(u'#', 2), u"", 0},       {key(u'1', 5), u"", 0},
+    };
+    for (const auto& c : cases) {
+        edit_.clear();
+        EXPECT_EQ(edit_.press(library(), c.code), KEYPAD_ACTION_NONE) << narrow(c.text);
+        EXPECT_EQ(edit_.text(), c.text);
+        EXPECT_EQ(edit_.caret(), c.caret) << narrow(c.text);
+    }
+    EXPECT_TRUE(backend_.popupMenus().empty());
+}
+
+TEST_F(ConversionKeypadTest, LegendIsDrawn) {
+    PlatformSurface* surface = platformCreateSurface(176, 111);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(library().LoadBMP(surface, nullptr), 1);
+    platformDestroySurface(surface);
+}
+
+TEST_F(ConversionKeypadTest, UnitsMenuHasSevenCategoriesAndInsertsTheChosenItem) {
+    const struct {
+        const char16_t* item;
+        std::u16string_view text;
+        int32_t caret;
+    } cases[] = {
+        {u"KM", u"KM", 2},     {u"IN", u"IN", 2},         {u"DAY", u"DAY", 3},
+        {u"NOW", u"NOW", 3},   {u"SDATE", u"SDATE()", 6}, {u"MDY", u"MDY()", 4},
+        {u"DYNE", u"DYNE", 4}, {u"G", u"G", 1},           {u"CIN", u"CIN", 3},
+        {u"PT", u"PT", 2},     {u"FTLB", u"FTLB", 4},     {u"PA", u"PA", 2},
+        {u"Length", u"", 0},   {u"ft", u"", 0},
+    };
+    for (const auto& c : cases) {
+        edit_.clear();
+        backend_.queuePopupMenuChoice(std::u16string(c.item));
+        EXPECT_EQ(edit_.press(library(), kUnitsKey), KEYPAD_ACTION_NONE);
+        EXPECT_EQ(edit_.text(), c.text) << narrow(c.item);
+        EXPECT_EQ(edit_.caret(), c.caret) << narrow(c.item);
+    }
+    ASSERT_FALSE(backend_.popupMenus().empty());
+    EXPECT_EQ(backend_.popupMenus().back().items,
+              (std::vector<std::u16string>{u"Length", u"Time", u"Force", u"Mass", u"Volume",
+                                           u"Energy", u"Pressure"}));
+    // Dismissed: nothing is inserted.
+    edit_.clear();
+    edit_.press(library(), kUnitsKey);
+    EXPECT_EQ(edit_.text(), u"");
+}
+
+TEST_F(ConversionKeypadTest, UnitsMenuOffersEveryUnitItsCategoryHolds) {
+    for (const char16_t* name :
+         {u"KM",  u"M",   u"CM",  u"MM",   u"MI",   u"YD",  u"FT",  u"IN",  u"DAY",
+          u"HR",  u"MIN", u"SEC", u"N",    u"DYNE", u"LBF", u"OZF", u"KG",  u"G",
+          u"LBM", u"OZ",  u"L",   u"CC",   u"GAL",  u"QT",  u"PT",  u"CIN", u"J",
+          u"KWH", u"CAL", u"BTU", u"FTLB", u"PA",   u"ATM", u"PSI"}) {
+        edit_.clear();
+        backend_.queuePopupMenuChoice(std::u16string(name));
+        edit_.press(library(), kUnitsKey);
+        EXPECT_EQ(edit_.text(), name) << narrow(name);
+        // What the menu inserts is a name this library knows.
+        EXPECT_NE(library().GetStrOperator(name), 0) << narrow(name);
+    }
+}
+
+TEST_F(ConversionKeypadTest, TableOfConstantsInsertsTheChosenValue) {
+    backend_.queuePopupMenuChoice(u"Physics");
+    backend_.queueListChoice(1);
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(6.62607015E-34)");
+    ASSERT_EQ(backend_.popupMenus().size(), 1u);
+    EXPECT_EQ(backend_.popupMenus()[0].items,
+              (std::vector<std::u16string>{u"Lengths", u"Physics"}));
+    ASSERT_EQ(backend_.listDialogs().size(), 1u);
+    EXPECT_EQ(backend_.listDialogs()[0].caption, u"Physical constants (SI)");
+    ASSERT_EQ(backend_.listDialogs()[0].items.size(), 8u);
+    EXPECT_EQ(backend_.listDialogs()[0].items[0], u"Speed of light (m/s)");
+
+    // The inserted text reads back as the value.
+    const Outcome back = run(edit_.text());
+    ASSERT_EQ(back.status, 0) << message(back.status);
+    EXPECT_EQ(back.re(), 6.62607015e-34);
+
+    edit_.clear();
+    backend_.queuePopupMenuChoice(u"Physics");
+    backend_.queueListChoice(0);
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(299792458)");
+
+    // Cancelled dialog, dismissed menu: nothing.
+    edit_.clear();
+    backend_.queuePopupMenuChoice(u"Physics");
+    backend_.queueListChoice(-1);
+    edit_.press(library(), kTablesKey);
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"");
+}
+
+TEST_F(ConversionKeypadTest, TableOfUnitsAsksFromAndTo) {
+    backend_.queuePopupMenuChoice(u"Lengths");
+    backend_.queueListChoice(3);  // Mile
+    backend_.queueListChoice(4);  // Nautical mile
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(0.8689762419)");
+    ASSERT_EQ(backend_.listDialogs().size(), 2u);
+    EXPECT_EQ(backend_.listDialogs()[0].caption, u"From:");
+    EXPECT_EQ(backend_.listDialogs()[1].caption, u"Mile  To:");
+    EXPECT_EQ(backend_.listDialogs()[1].items, backend_.listDialogs()[0].items);
+
+    edit_.clear();
+    backend_.queuePopupMenuChoice(u"Lengths");
+    backend_.queueListChoice(8);  // Parsec
+    backend_.queueListChoice(7);  // Light year
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(3.261563777)");
+
+    // Cancelled at "To:": nothing.
+    edit_.clear();
+    backend_.queuePopupMenuChoice(u"Lengths");
+    backend_.queueListChoice(0);
+    backend_.queueListChoice(-1);
+    edit_.press(library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"");
+}
+
+// A copy of the module in a folder of its own, with tables beside it and in
+// the install tree's data folder.
+class TableFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path lib = root_.path() / "lib";
+        share_ = root_.path() / "share" / "orvana";
+        fs::create_directories(lib);
+        fs::create_directories(share_);
+        modulePath_ = lib / "Conversion.so";
+        fs::copy_file(CONVERSION_MODULE_PATH, modulePath_);
+        folder_ = lib;
+    }
+
+    fs::path folder_, share_, modulePath_;
+    TemporaryFolder root_;
+    ScriptedBackend backend_;
+    EditLine edit_;
+};
+
+TEST_F(TableFolderTest, TablesBesideTheModuleComeFirstThenTheInstallTree) {
+    writeFile(folder_ / "Beta.cvt", listFormatBytes({{u"Constant", 0}, {u"b", 2}}, u"B"));
+    writeFile(folder_ / "Alpha.cvt", listFormatBytes({{u"Constant", 0}, {u"a", 1}}, u"A"));
+    writeFile(folder_ / "notes.txt", {1, 2, 3});
+    fs::create_directories(folder_ / "Folder.cvt");
+    writeFile(share_ / "Alpha.cvt", listFormatBytes({{u"Constant", 0}, {u"other", 9}}, u"A2"));
+    writeFile(share_ / "Gamma.cvt",
+              fixedFormatBytes({{u"Constant", 0}, {u"g1", 0.5}, {u"g2", 1e300}}, u"G"));
+    keypad_testing::KeypadModule module(modulePath_.c_str());
+    ASSERT_TRUE(module.complete()) << module.missing();
+
+    backend_.queuePopupMenuChoice(u"Alpha");
+    backend_.queueListChoice(0);
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_EQ(backend_.popupMenus().at(0).items,
+              (std::vector<std::u16string>{u"Alpha", u"Beta", u"Gamma"}));
+    EXPECT_EQ(edit_.text(), u"(1)");  // the file beside the module, not the other one
+
+    edit_.clear();
+    backend_.queuePopupMenuChoice(u"Gamma");
+    backend_.queueListChoice(1);
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(1E+300)");
+    EXPECT_TRUE(backend_.messageBoxes().empty());
+}
+
+TEST_F(TableFolderTest, FilesThatCannotBeReadOfferAnEmptyList) {
+    writeFile(folder_ / "Broken.cvt", {1, 0, 9, 0, 'A'});
+    writeFile(folder_ / "Zero.cvt", listFormatBytes({{u"Nothing", 0}, {u"Metre", 1}}, u"Z"));
+    keypad_testing::KeypadModule module(modulePath_.c_str());
+    ASSERT_TRUE(module.complete());
+
+    // The list is empty, and the platform shows no dialog for an empty list.
+    backend_.queuePopupMenuChoice(u"Broken");
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_EQ(backend_.popupMenus().at(0).items, (std::vector<std::u16string>{u"Broken", u"Zero"}));
+    EXPECT_TRUE(backend_.listDialogs().empty());
+    EXPECT_EQ(edit_.text(), u"");
+    backend_.clear();
+
+    // A unit of size 0 gives no number to insert.
+    backend_.queuePopupMenuChoice(u"Zero");
+    backend_.queueListChoice(1);
+    backend_.queueListChoice(0);
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"");
+    backend_.queuePopupMenuChoice(u"Zero");
+    backend_.queueListChoice(0);
+    backend_.queueListChoice(1);
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_EQ(edit_.text(), u"(0)");
+}
+
+TEST_F(TableFolderTest, NoTablesGiveAnEmptyMenu) {
+    keypad_testing::KeypadModule module(modulePath_.c_str());
+    ASSERT_TRUE(module.complete());
+    // The menu is empty, and the platform shows no empty menu.
+    backend_.queuePopupMenuChoice(0);
+    edit_.press(module.library(), kTablesKey);
+    EXPECT_TRUE(backend_.popupMenus().empty());
+    EXPECT_TRUE(backend_.listDialogs().empty());
+    EXPECT_EQ(edit_.text(), u"");
+}
+
+TEST(TableCatalogTest, ModulePathWithoutAFolderIsReported) {
+    ScriptedBackend backend;
+    EXPECT_TRUE(findTableFiles("Conversion.so").empty());
+    ASSERT_EQ(backend.messageBoxes().size(), 1u);
+    EXPECT_EQ(backend.messageBoxes()[0].text, u"ERROR");
+    EXPECT_EQ(backend.messageBoxes()[0].caption, u"145");
+
+    backend.clear();
+    EXPECT_TRUE(findTableFiles("/nonexistent-folder/Conversion.so").empty());
+    EXPECT_TRUE(backend.messageBoxes().empty());
+    EXPECT_EQ(ownModulePath().find('/') != std::string::npos, true);
+}
+
+TEST_F(ConversionKeypadTest, NowIsTheLocalTimeInSeconds) {
+    const double before = double(platformLocalFileTime()) * 1e-07;
+    const Outcome now = run(u"NOW");
+    const double after = double(platformLocalFileTime()) * 1e-07;
+    ASSERT_EQ(now.status, 0);
+    EXPECT_GE(now.re(), before);
+    EXPECT_LE(now.re(), after);
+    const Outcome text = run(u"MDY(NOW)");
+    ASSERT_EQ(text.status, 0);
+    EXPECT_EQ(text.text().substr(2, 1), u":");
+}
+
+}  // namespace
+}  // namespace conversion::testing
