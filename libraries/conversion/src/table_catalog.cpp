@@ -48,7 +48,11 @@ std::vector<TableFile> findTableFiles(std::string_view modulePath) {
     }
     const fs::path folder(std::string(modulePath.substr(0, separator + 1)));
     addFolder(folder, files);
+    // The data folder of a tree whose programs and modules lie one level
+    // down (bin/), and that of the install tree, whose modules lie in
+    // lib/orvana/.
     addFolder(folder / ".." / "share" / "orvana", files);
+    addFolder(folder / ".." / ".." / "share" / "orvana", files);
     return files;
 }
 

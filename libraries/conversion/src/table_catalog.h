@@ -1,6 +1,7 @@
-// The ".cvt" tables the library offers: found at load beside the module
-// and then in the install tree's data folder ("../share/orvana" from the
-// module's folder), listed in name order, one entry per name.
+// The ".cvt" tables the library offers: found at load beside the module,
+// then in the data folder "share/orvana" one and two levels above the
+// module's folder (the install tree puts modules in lib/orvana/), each
+// folder listed in name order; a name already found is not taken again.
 #ifndef ORVANA_CONVERSION_TABLE_CATALOG_H
 #define ORVANA_CONVERSION_TABLE_CATALOG_H
 
