@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "keypad_support/stack_values.h"
 #include "pen_path.h"
 #include "trace_record.h"
 
@@ -97,7 +98,7 @@ int32_t graphText(const GraphCall& call, int16_t mark) {
     KeypadCurve* c = nextTrace(call.curves, call.traceCount);
     if (c == nullptr) return kNoTrace;
     // Small arrays are kept for reuse; large ones give their memory back.
-    if (c->capacity == 0 || c->capacity > kTextTraceKeep) releaseArrays(*c);
+    if (c->capacity == 0 || c->capacity > kTextTraceKeep) keypad_support::releaseCurveArrays(*c);
     if (!reserveXY(*c, 1)) return kNoTrace;
     int16_t colour = c->colour;
     if (p.count() == 4) colour = applyColourOptions(textOf(p[4]), colour);

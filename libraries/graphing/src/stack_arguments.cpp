@@ -23,15 +23,6 @@ Status fixedParameters(Matrix* stack, const int16_t* top, int n, Parameters& out
     return kOk;
 }
 
-bool isString(const Matrix& m) {
-    return m.kind == LATTIX_KIND_STRING && m.re != nullptr;
-}
-
-bool isNumeric(const Matrix& m) {
-    return (m.kind == LATTIX_KIND_SCALAR || m.kind == LATTIX_KIND_MATRIX_VALUE) && m.rows > 0 &&
-           m.cols > 0 && m.re != nullptr && m.im != nullptr;
-}
-
 bool isScalar(const Matrix& m) {
     return m.kind == LATTIX_KIND_SCALAR && m.re != nullptr && m.im != nullptr;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "graphing_codes.h"
+#include "keypad_support/stack_values.h"
 #include "lattix.h"
 
 namespace graphing {
@@ -39,9 +40,8 @@ Status variableParameters(Matrix* stack, const int16_t* top, Parameters& out);
 // would reach into the guard entries.
 Status fixedParameters(Matrix* stack, const int16_t* top, int n, Parameters& out);
 
-bool isString(const Matrix& m);
-// A scalar or a matrix with at least one element.
-bool isNumeric(const Matrix& m);
+using keypad_support::isNumeric;
+using keypad_support::isString;
 bool isScalar(const Matrix& m);
 // The text of a String value (empty for anything else), read no further
 // than the value's storage reaches.

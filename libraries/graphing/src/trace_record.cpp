@@ -4,21 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "keypad_support/stack_values.h"
 #include "platform/heap.h"
 
 namespace graphing {
-
-void releaseArrays(KeypadCurve& c) {
-    platformHeapFree(c.x);
-    platformHeapFree(c.y);
-    platformHeapFree(c.auxiliary);
-    platformHeapFree(c.penUp);
-    c.x = nullptr;
-    c.y = nullptr;
-    c.auxiliary = nullptr;
-    c.penUp = nullptr;
-    c.capacity = 0;
-}
 
 KeypadCurve* nextTrace(KeypadCurve* curves, const int16_t* traceCount) {
     if (curves == nullptr || traceCount == nullptr) return nullptr;
@@ -33,12 +22,12 @@ bool reserveXY(KeypadCurve& c, int n) {
     c.auxiliary = nullptr;
     c.penUp = nullptr;
     if (c.capacity >= n && c.x != nullptr && c.y != nullptr) return true;
-    releaseArrays(c);
+    keypad_support::releaseCurveArrays(c);
     const size_t slots = size_t(std::max(n, 1));
     c.x = static_cast<double*>(platformHeapAlloc(slots * sizeof(double)));
     c.y = static_cast<double*>(platformHeapAlloc(slots * sizeof(double)));
     if (c.x == nullptr || c.y == nullptr) {
-        releaseArrays(c);
+        keypad_support::releaseCurveArrays(c);
         return false;
     }
     c.capacity = uint16_t(slots);
@@ -49,7 +38,7 @@ bool reserveWithPens(KeypadCurve& c, int n) {
     if (!reserveXY(c, n)) return false;
     c.penUp = static_cast<uint8_t*>(platformHeapAlloc(c.capacity));
     if (c.penUp == nullptr) {
-        releaseArrays(c);
+        keypad_support::releaseCurveArrays(c);
         return false;
     }
     return true;

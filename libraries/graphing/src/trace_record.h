@@ -17,8 +17,6 @@ inline constexpr size_t kLabelUnits = KEYPAD_CURVE_LABEL_UNITS - 1;
 // The record with the index *traceCount, or null when the table is full.
 KeypadCurve* nextTrace(KeypadCurve* curves, const int16_t* traceCount);
 
-// Frees every array of the record and sets its capacity to 0.
-void releaseArrays(KeypadCurve& c);
 // Makes the x and y arrays hold at least n points, replacing them (and the
 // capacity) only when they are too small; the auxiliary and pen-byte
 // arrays go. False on exhausted memory, the record then holds no arrays.

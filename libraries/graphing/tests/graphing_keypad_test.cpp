@@ -17,22 +17,11 @@ class GraphingKeypad : public ::testing::Test {
     static void TearDownTestSuite() { delete module; }
     void SetUp() override {
         ASSERT_TRUE(module->complete()) << module->missing();
-        edit = platformEditCreate();
         ASSERT_NE(edit, nullptr);
     }
-    void TearDown() override { platformEditDestroy(edit); }
 
-    std::u16string text() {
-        char16_t buffer[128];
-        platformEditGetText(edit, buffer, 128);
-        return buffer;
-    }
-    int32_t caret() {
-        int32_t start = 0, end = 0;
-        platformEditGetSelection(edit, &start, &end);
-        EXPECT_EQ(start, end);
-        return start;
-    }
+    std::u16string text() const { return line.text(); }
+    int32_t caret() const { return line.caret(); }
     int32_t press(char16_t key, uint32_t page) {
         return module->library().MapKeyboard(key | (page << 16), edit, nullptr);
     }
@@ -41,7 +30,8 @@ class GraphingKeypad : public ::testing::Test {
     }
 
     static KeypadModule* module;
-    PlatformWindow edit = nullptr;
+    keypad_testing::EditLine line;
+    PlatformWindow edit = line.handle();
 };
 KeypadModule* GraphingKeypad::module = nullptr;
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "keypad.h"
+#include "platform/edit_control.h"
 #include "platform/module.h"
 #include "platform/string_resources.h"
 
@@ -106,6 +107,32 @@ class ValueStack {
     Matrix* slots_[90];
     Matrix records_[90];
     int16_t top_ = 4;
+};
+
+// An edit control model for MapKeyboard to write into, with its text and
+// its caret (a selection is a test failure).
+class EditLine {
+  public:
+    EditLine() : edit_(platformEditCreate()) {}
+    ~EditLine() { platformEditDestroy(edit_); }
+    EditLine(const EditLine&) = delete;
+    EditLine& operator=(const EditLine&) = delete;
+
+    PlatformWindow handle() const { return edit_; }
+    std::u16string text() const {
+        char16_t buffer[128];
+        platformEditGetText(edit_, buffer, 128);
+        return buffer;
+    }
+    int32_t caret() const {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(edit_, &start, &end);
+        EXPECT_EQ(start, end);
+        return start;
+    }
+
+  private:
+    PlatformWindow edit_;
 };
 
 // ASCII text of a UTF-16 string, for failure messages.
