@@ -35,12 +35,7 @@ class GraphingKeypad : public ::testing::Test {
 };
 KeypadModule* GraphingKeypad::module = nullptr;
 
-struct KeyRow {
-    char16_t key;
-    uint32_t page;
-    const char16_t* text;
-    int32_t caret;  // in the text inserted into an empty line
-};
+using keypad_testing::KeyRow;
 
 constexpr KeyRow kKeyRows[] = {
     {u'1', 2, u"plot()", 5},        {u'1', 3, u"line()", 5},
@@ -63,12 +58,7 @@ constexpr KeyRow kKeyRows[] = {
 };
 
 TEST_F(GraphingKeypad, EveryKeyInsertsItsTextAndPlacesTheCaret) {
-    for (const KeyRow& row : kKeyRows) {
-        platformEditSetText(edit, u"");
-        EXPECT_EQ(press(row.key, row.page), 1);
-        EXPECT_EQ(text(), row.text) << char(row.key) << " page " << row.page;
-        EXPECT_EQ(caret(), row.caret) << char(row.key) << " page " << row.page;
-    }
+    keypad_testing::expectKeys(module->library(), line, kKeyRows);
     // Other pages and characters insert nothing.
     platformEditSetText(edit, u"ab");
     for (uint32_t code : {u'1' | (5u << 16), u'#' | (2u << 16), uint32_t(u'1')})

@@ -135,6 +135,27 @@ class EditLine {
     PlatformWindow edit_;
 };
 
+// One key of a keypad table test: the text the key inserts into an empty
+// line and where the caret is left.
+struct KeyRow {
+    char16_t key;
+    uint32_t page;
+    const char16_t* text;
+    int32_t caret;
+};
+
+// Presses every key of the rows on an emptied line and checks what it
+// inserted, where the caret went and that the follow-up action is 1.
+template <size_t N>
+void expectKeys(const KeypadLibrary& library, EditLine& line, const KeyRow (&rows)[N]) {
+    for (const KeyRow& row : rows) {
+        platformEditSetText(line.handle(), u"");
+        EXPECT_EQ(library.MapKeyboard(row.key | (row.page << 16), line.handle(), nullptr), 1);
+        EXPECT_EQ(line.text(), row.text) << char(row.key) << " page " << row.page;
+        EXPECT_EQ(line.caret(), row.caret) << char(row.key) << " page " << row.page;
+    }
+}
+
 // ASCII text of a UTF-16 string, for failure messages.
 inline std::string narrow(const char16_t* text) {
     std::string out;
