@@ -74,7 +74,8 @@ int32_t graphPlot(const GraphCall& call, bool line) {
     if (first == nullptr) return kNoTrace;
     TraceStyle style = startStyle(*first, line ? kLineStyle : kMarkStyle);
     if (p.count() >= 2) style = applyOptions(textOf(p[2]), style);
-    for (int t = 0; t < plot.traces(); ++t) {
+    int drawn = 0;
+    for (int t = 0; t < plot.traces(); ++t, ++drawn) {
         KeypadCurve* c = nextTrace(call.curves, call.traceCount);
         if (c == nullptr || !reserveXY(*c, n)) break;
         beginTrace(*c, TraceStyle{style.lineFlag, style.markStyle, int16_t(style.colour + t)});
@@ -86,7 +87,7 @@ int32_t graphPlot(const GraphCall& call, bool line) {
         setWidenedRanges(*c, n);
         finishTrace(*c, n, call.traceCount);
     }
-    return traceDrawnWith(call, p);
+    return drawn > 0 ? traceDrawnWith(call, p) : kNoTrace;
 }
 
 int32_t graphText(const GraphCall& call, int16_t mark) {
