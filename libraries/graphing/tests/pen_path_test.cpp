@@ -71,6 +71,16 @@ TEST_F(PenPath, ManyPointsGrowThePathAndCleargraphShrinksIt) {
     EXPECT_EQ(curve(0).capacity, 10000) << "a large enough trace keeps its arrays";
 }
 
+TEST_F(PenPath, APathHoldsNoMorePointsThanATraceCanCarry) {
+    for (int i = 1; i <= 32767; ++i) ASSERT_EQ(run(u"lineto(1,2)").re(), double(i));
+    EXPECT_EQ(run(u"lineto(1,2)").status, routed(56));
+    EXPECT_EQ(run(u"moveto(1,2)").status, routed(56));
+    ASSERT_EQ(graph(u"drawgraph()"), kDrawn);
+    EXPECT_EQ(curve(0).pointCount, 32767);
+    EXPECT_EQ(run(u"cleargraph()").re(), 0.0);
+    EXPECT_EQ(run(u"moveto(1,2)").re(), 1.0);
+}
+
 TEST_F(PenPath, ParameterChecks) {
     EXPECT_EQ(run(u"moveto(\"a\",1)").status, routed(14));
     EXPECT_EQ(run(u"lineto(1,\"b\")").status, routed(14));
