@@ -25,13 +25,13 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Reads up to kMaxFieldDigits digits at pos into spec; false when more
+// Reads up to kMaxFieldDigits digits at pos into conversion; false when more
 // digits follow.
-bool readField(std::u16string_view format, size_t& pos, std::string& spec) {
+bool readField(std::u16string_view format, size_t& pos, std::string& conversion) {
     int digits = 0;
     while (pos < format.size() && isDigit(format[pos])) {
         if (++digits > kMaxFieldDigits) return false;
-        spec.push_back(char(format[pos++]));
+        conversion.push_back(char(format[pos++]));
     }
     return true;
 }
@@ -40,47 +40,47 @@ bool readField(std::u16string_view format, size_t& pos, std::string& spec) {
 // ("%" flags width precision letter), with pos moved past it; nothing when
 // it is not a numeric conversion this library hands on.
 std::optional<std::string> readConversion(std::u16string_view format, size_t& pos) {
-    std::string spec = "%";
+    std::string conversion = "%";
     std::u16string seenFlags;
     while (pos < format.size() && isFlag(format[pos])) {
         // A flag given twice means nothing more; it is kept once.
         if (seenFlags.find(format[pos]) == std::u16string::npos) {
             seenFlags.push_back(format[pos]);
-            spec.push_back(char(format[pos]));
+            conversion.push_back(char(format[pos]));
         }
         ++pos;
     }
-    if (!readField(format, pos, spec)) return std::nullopt;
+    if (!readField(format, pos, conversion)) return std::nullopt;
     if (pos < format.size() && format[pos] == u'.') {
-        spec.push_back('.');
+        conversion.push_back('.');
         ++pos;
-        if (!readField(format, pos, spec)) return std::nullopt;
+        if (!readField(format, pos, conversion)) return std::nullopt;
     }
     if (pos < format.size() && (format[pos] == u'l' || format[pos] == u'L')) ++pos;
     if (pos >= format.size()) return std::nullopt;
     const char16_t letter = format[pos++];
     if (std::u16string_view(u"eEfFgGaAdiouxX").find(letter) == std::u16string_view::npos)
         return std::nullopt;
-    spec.push_back(char(letter));
-    return spec;
+    conversion.push_back(char(letter));
+    return conversion;
 }
 
 // The value through one conversion; nothing when a whole-number conversion
 // meets a value without a whole-number form.
-std::optional<std::u16string> convert(const std::string& spec, double value) {
+std::optional<std::u16string> convert(const std::string& conversion, double value) {
     char buffer[512];
-    const char letter = spec.back();
+    const char letter = conversion.back();
+    // The flags, width and precision; a whole number is passed as long long.
+    const std::string stem = conversion.substr(0, conversion.size() - 1);
     if (letter == 'd' || letter == 'i') {
         if (!(std::fabs(value) < 9.2e18)) return std::nullopt;
-        std::snprintf(buffer, sizeof buffer, (spec.substr(0, spec.size() - 1) + "lld").c_str(),
-                      static_cast<long long>(value));
+        std::snprintf(buffer, sizeof buffer, (stem + "lld").c_str(), static_cast<long long>(value));
     } else if (letter == 'o' || letter == 'u' || letter == 'x' || letter == 'X') {
         if (!(std::fabs(value) < 9.2e18)) return std::nullopt;
         const auto whole = static_cast<unsigned long long>(static_cast<long long>(value));
-        std::snprintf(buffer, sizeof buffer,
-                      (spec.substr(0, spec.size() - 1) + "ll" + letter).c_str(), whole);
+        std::snprintf(buffer, sizeof buffer, (stem + "ll" + letter).c_str(), whole);
     } else {
-        std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+        std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
     }
     return widen(buffer);
 }
@@ -110,9 +110,9 @@ Status formatNumber(std::u16string_view format, double value, std::u16string& ou
             ++pos;
             continue;
         }
-        const std::optional<std::string> spec = readConversion(format, pos);
-        if (!spec || ++conversions > 1) return kInvalidParameter;
-        const std::optional<std::u16string> converted = convert(*spec, value);
+        const std::optional<std::string> conversion = readConversion(format, pos);
+        if (!conversion || ++conversions > 1) return kInvalidParameter;
+        const std::optional<std::u16string> converted = convert(*conversion, value);
         if (!converted) return kInvalidParameter;
         text += *converted;
     }
