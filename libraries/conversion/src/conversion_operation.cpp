@@ -6,6 +6,7 @@
 #include "calendar.h"
 #include "conversion_codes.h"
 #include "date_text.h"
+#include "keypad_support/stack_values.h"
 #include "platform/clock.h"
 #include "unit_table.h"
 
@@ -18,10 +19,6 @@ constexpr double kSecondsPerTick = 1e-07;
 
 size_t elementCount(const Matrix& m) {
     return size_t(m.rows) * size_t(m.cols);
-}
-
-bool isNumeric(const Matrix& m) {
-    return m.kind == LATTIX_KIND_SCALAR || m.kind == LATTIX_KIND_MATRIX_VALUE;
 }
 
 void pushValue(Matrix* stack, int16_t* top, double value) {
@@ -50,7 +47,7 @@ int32_t convert(Matrix* stack, int16_t* top) {
 // FC and CF change every element, whatever the element-wise flag; complex
 // values follow complex arithmetic (the offset touches the real part only).
 int32_t convertTemperature(Matrix& x, bool toCelsius) {
-    if (!isNumeric(x)) return kNotSupported;
+    if (!keypad_support::isNumeric(x)) return kNotSupported;
     const size_t n = elementCount(x);
     for (size_t i = 0; i < n; ++i) {
         if (toCelsius) {

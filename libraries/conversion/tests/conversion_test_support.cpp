@@ -2,31 +2,20 @@
 
 #include <unistd.h>
 
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
 #include "cvt_table.h"
-#include "engine/answer_index.h"
-#include "engine/evaluator.h"
-#include "engine/library_loader.h"
-#include "engine/library_table.h"
 #include "engine/messages.h"
-#include "engine/parser.h"
-#include "engine/user_functions.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
 
 namespace conversion::testing {
 namespace {
 
-int loadedNumber = 0;
-
-size_t elementCount(const Matrix* m) {
-    return m == nullptr || m->re == nullptr || m->kind == LATTIX_KIND_STRING
-               ? 0
-               : size_t(m->rows) * m->cols;
+std::vector<double> parts(const Outcome& out, double* Matrix::*array) {
+    const Matrix* m = out.value.get();
+    if (m == nullptr || m->kind == LATTIX_KIND_STRING || m->*array == nullptr) return {};
+    return std::vector<double>(m->*array, m->*array + size_t(m->rows) * m->cols);
 }
 
 void putName(std::vector<uint8_t>& out, size_t offset, std::u16string_view name) {
@@ -44,67 +33,20 @@ void putDouble(std::vector<uint8_t>& out, size_t offset, double value) {
 
 }  // namespace
 
-std::vector<double> Outcome::reals() const {
-    const size_t n = elementCount(value.get());
-    return std::vector<double>(value ? value->re : nullptr, value ? value->re + n : nullptr);
-}
-
-std::vector<double> Outcome::imaginaries() const {
-    const size_t n = elementCount(value.get());
-    return std::vector<double>(value ? value->im : nullptr, value ? value->im + n : nullptr);
-}
-
-double Outcome::re() const {
-    return elementCount(value.get()) > 0 ? value->re[0] : NAN;
-}
-
-std::u16string Outcome::text() const {
-    if (value == nullptr || value->kind != LATTIX_KIND_STRING || value->re == nullptr) return {};
-    return reinterpret_cast<const char16_t*>(value->re);
-}
-
 std::string narrow(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text) out += c < 128 ? char(c) : '?';
-    return out;
+    return keypad_testing::narrowView(text);
 }
 
-void ConversionTest::SetUpTestSuite() {
-    engine::unloadKeypadLibraries();
-    loadedNumber = engine::loadKeypadLibraryFile(CONVERSION_MODULE_PATH);
-    ASSERT_NE(loadedNumber, 0) << "cannot load " << CONVERSION_MODULE_PATH;
+std::vector<double> reals(const Outcome& out) {
+    return parts(out, &Matrix::re);
 }
 
-void ConversionTest::TearDownTestSuite() {
-    engine::unloadKeypadLibraries();
-    loadedNumber = 0;
-}
-
-void ConversionTest::SetUp() {
-    ASSERT_NE(loadedNumber, 0);
-    engine::resetVariables();
-    engine::resetUserFunctions();
-    engine::setAnswerIndex(-1);
-    engine::setStackTop(engine::kBlockStartTop);
-    engine::resetStack();
+std::vector<double> imaginaries(const Outcome& out) {
+    return parts(out, &Matrix::im);
 }
 
 const KeypadLibrary& ConversionTest::library() {
-    return *engine::libraryAt(loadedNumber);
-}
-
-Outcome ConversionTest::run(std::u16string_view line) {
-    Outcome out;
-    const std::u16string text(line);
-    Token* list = nullptr;
-    out.status = compileExpression(text.c_str(), &list);
-    if (out.status != 0) return out;
-    out.value.reset(newMatrix(0, 0));
-    engine::setStackTop(engine::kBlockStartTop);
-    out.status = runCode(list, out.value.get(), 0);
-    freeCode(list);
-    EXPECT_EQ(engine::stackTop(), engine::kBlockStartTop) << narrow(line);
-    return out;
+    return *engine::libraryAt(1);
 }
 
 std::string ConversionTest::message(uint16_t status) {

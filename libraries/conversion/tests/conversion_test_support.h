@@ -1,51 +1,34 @@
-// Shared by the Conversion tests: the module loaded into the engine's
-// library table, expression lines run as a block runs them, and .cvt files
-// written from tables.
+// Shared by the Conversion tests: the module loaded into the engine as its
+// only library, what an answer holds, and .cvt files written from tables.
 #ifndef ORVANA_CONVERSION_TESTS_SUPPORT_H
 #define ORVANA_CONVERSION_TESTS_SUPPORT_H
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "keypad.h"
-#include "lattix.h"
+#include "engine_module_fixture.h"
 
 namespace conversion::testing {
 
-struct MatrixFree {
-    void operator()(Matrix* m) const { delMatrix(m); }
-};
-
-// What a line gave: the routed status and the answer.
-struct Outcome {
-    uint16_t status = 0;
-    std::unique_ptr<Matrix, MatrixFree> value;
-
-    int code() const { return status & 0xFF; }
-    std::vector<double> reals() const;
-    std::vector<double> imaginaries() const;
-    double re() const;
-    std::u16string text() const;  // a String answer's text, else ""
-};
+using keypad_testing::Outcome;
 
 std::string narrow(std::u16string_view text);
+// Every element's real or imaginary part, row by row.
+std::vector<double> reals(const Outcome& out);
+std::vector<double> imaginaries(const Outcome& out);
+// The library's own code in a routed status.
+inline int code(const Outcome& out) {
+    return out.status & 0xFF;
+}
 
-// Loads the Conversion module into the engine once per suite and runs
-// lines through the engine.
-class ConversionTest : public ::testing::Test {
+class ConversionTest : public keypad_testing::EngineModuleTest {
   protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
-    void SetUp() override;
-
+    static void SetUpTestSuite() { loadOnly(CONVERSION_MODULE_PATH); }
     static const KeypadLibrary& library();
-    static Outcome run(std::u16string_view line);
+    // The message a status shows.
     static std::string message(uint16_t status);
 };
 
@@ -61,7 +44,7 @@ std::vector<uint8_t> fixedFormatBytes(const std::vector<CvtEntrySpec>& entries,
 void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> readFile(const std::filesystem::path& path);
 
-// A fresh folder under the test's temporary folder, removed afterwards.
+// A fresh folder under the temporary folder, removed afterwards.
 class TemporaryFolder {
   public:
     TemporaryFolder();

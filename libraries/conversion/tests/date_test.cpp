@@ -162,7 +162,7 @@ TEST_F(DateTest, ImpossibleDatesAreRefused) {
     };
     for (const auto& c : cases) {
         const Outcome out = run(c.line);
-        EXPECT_EQ(out.code(), c.code) << narrow(c.line) << ": " << message(out.status);
+        EXPECT_EQ(code(out), c.code) << narrow(c.line) << ": " << message(out.status);
     }
 }
 

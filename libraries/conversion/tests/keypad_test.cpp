@@ -24,32 +24,15 @@ constexpr uint32_t key(char16_t character, uint32_t page) {
 constexpr uint32_t kUnitsKey = key(u'.', 2);
 constexpr uint32_t kTablesKey = key(u'0', 2);
 
-// An edit control and a way to press keys of a library into it.
-class EditLine {
-  public:
-    EditLine() : edit_(platformEditCreate()) {}
-    ~EditLine() { platformEditDestroy(edit_); }
-    EditLine(const EditLine&) = delete;
-    EditLine& operator=(const EditLine&) = delete;
+using keypad_testing::EditLine;
 
-    int32_t press(const KeypadLibrary& library, uint32_t code) {
-        return library.MapKeyboard(code, edit_, nullptr);
-    }
-    std::u16string text() const {
-        char16_t buffer[200] = {};
-        platformEditGetText(edit_, buffer, 200);
-        return buffer;
-    }
-    int32_t caret() const {
-        int32_t start = 0, end = 0;
-        platformEditGetSelection(edit_, &start, &end);
-        return end;
-    }
-    void clear() { platformEditSetText(edit_, u""); }
+int32_t press(const KeypadLibrary& library, EditLine& line, uint32_t code) {
+    return library.MapKeyboard(code, line.handle(), nullptr);
+}
 
-  private:
-    PlatformWindow edit_;
-};
+void clear(EditLine& line) {
+    platformEditSetText(line.handle(), u"");
+}
 
 class ConversionKeypadTest : public ConversionTest {
   protected:
@@ -58,29 +41,20 @@ class ConversionKeypadTest : public ConversionTest {
 };
 
 TEST_F(ConversionKeypadTest, KeysInsertTheirTexts) {
-    const struct {
-        uint32_t code;
-        std::u16string_view text;
-        int32_t caret;
-    } cases[] = {
-        {key(u'1', 2), u"M", 1},      {key(u'1', 3), u"CM", 2},     {key(u'1', 4), u"MM", 2},
-        {key(u'2', 2), u"YD", 2},     {key(u'2', 3), u"FT", 2},     {key(u'2', 4), u"IN", 2},
-        {key(u'3', 2), u">", 1},      {key(u'3', 3), u"MI", 2},     {key(u'3', 4), u"KM", 2},
-        {key(u'4', 2), u"N", 1},      {key(u'4', 3), u"LBF", 3},    {key(u'4', 4), u"OZF", 3},
-        {key(u'5', 2), u"KG", 2},     {key(u'5', 3), u"LBM", 3},    {key(u'5', 4), u"OZ", 2},
-        {key(u'6', 2), u"L", 1},      {key(u'6', 3), u"QT", 2},     {key(u'6', 4), u"GAL", 3},
-        {key(u'7', 2), u"J", 1},      {key(u'7', 3), u"BTU", 3},    {key(u'7', 4), u"KWH", 3},
-        {key(u'8', 2), u"FC()", 3},   {key(u'8', 3), u"CF()", 3},   {key(u'8', 4), u"CAL", 3},
-        {key(u'9', 2), u"SEC", 3},    {key(u'9', 3), u"MIN", 3},    {key(u'9', 4), u"HR", 2},
-        {key(u'.', 3), u"\u00B2", 1}, {key(u'.', 4), u"\u00B3", 1}, {key(u'0', 3), u"PSI", 3},
-        {key(u'0', 4), u"ATM", 3},    {key(u'#', 2), u"", 0},       {key(u'1', 5), u"", 0},
+    static constexpr keypad_testing::KeyRow kRows[] = {
+        {u'1', 2, u"M", 1},      {u'1', 3, u"CM", 2},     {u'1', 4, u"MM", 2},
+        {u'2', 2, u"YD", 2},     {u'2', 3, u"FT", 2},     {u'2', 4, u"IN", 2},
+        {u'3', 2, u">", 1},      {u'3', 3, u"MI", 2},     {u'3', 4, u"KM", 2},
+        {u'4', 2, u"N", 1},      {u'4', 3, u"LBF", 3},    {u'4', 4, u"OZF", 3},
+        {u'5', 2, u"KG", 2},     {u'5', 3, u"LBM", 3},    {u'5', 4, u"OZ", 2},
+        {u'6', 2, u"L", 1},      {u'6', 3, u"QT", 2},     {u'6', 4, u"GAL", 3},
+        {u'7', 2, u"J", 1},      {u'7', 3, u"BTU", 3},    {u'7', 4, u"KWH", 3},
+        {u'8', 2, u"FC()", 3},   {u'8', 3, u"CF()", 3},   {u'8', 4, u"CAL", 3},
+        {u'9', 2, u"SEC", 3},    {u'9', 3, u"MIN", 3},    {u'9', 4, u"HR", 2},
+        {u'.', 3, u"\u00B2", 1}, {u'.', 4, u"\u00B3", 1}, {u'0', 3, u"PSI", 3},
+        {u'0', 4, u"ATM", 3},    {u'#', 2, u"", 0},       {u'1', 5, u"", 0},
     };
-    for (const auto& c : cases) {
-        edit_.clear();
-        EXPECT_EQ(edit_.press(library(), c.code), KEYPAD_ACTION_NONE) << narrow(c.text);
-        EXPECT_EQ(edit_.text(), c.text);
-        EXPECT_EQ(edit_.caret(), c.caret) << narrow(c.text);
-    }
+    keypad_testing::expectKeys(library(), edit_, kRows);
     EXPECT_TRUE(backend_.popupMenus().empty());
 }
 
@@ -92,9 +66,9 @@ TEST_F(ConversionKeypadTest, UnitsMenu) {
           u"HR", u"MIN", u"SEC", u"NOW", u"N",    u"DYNE", u"LBF", u"OZF", u"KG",
           u"G",  u"LBM", u"OZ",  u"L",   u"CC",   u"GAL",  u"QT",  u"PT",  u"CIN",
           u"J",  u"KWH", u"CAL", u"BTU", u"FTLB", u"PA",   u"ATM", u"PSI"}) {
-        edit_.clear();
+        clear(edit_);
         backend_.queuePopupMenuChoice(std::u16string(name));
-        EXPECT_EQ(edit_.press(library(), kUnitsKey), KEYPAD_ACTION_NONE);
+        EXPECT_EQ(press(library(), edit_, kUnitsKey), KEYPAD_ACTION_NONE);
         EXPECT_EQ(edit_.text(), name) << narrow(name);
         EXPECT_NE(library().GetStrOperator(name), 0) << narrow(name);
     }
@@ -107,21 +81,21 @@ TEST_F(ConversionKeypadTest, UnitsMenu) {
         int32_t caret;
     } cases[] = {{u"SDATE", u"SDATE()", 6}, {u"MDY", u"MDY()", 4}, {u"Time", u"", 0}};
     for (const auto& c : cases) {
-        edit_.clear();
+        clear(edit_);
         backend_.queuePopupMenuChoice(std::u16string(c.item));
-        edit_.press(library(), kUnitsKey);
+        press(library(), edit_, kUnitsKey);
         EXPECT_EQ(edit_.text(), c.text) << narrow(c.item);
         EXPECT_EQ(edit_.caret(), c.caret) << narrow(c.item);
     }
-    edit_.clear();
-    edit_.press(library(), kUnitsKey);  // dismissed
+    clear(edit_);
+    press(library(), edit_, kUnitsKey);  // dismissed
     EXPECT_EQ(edit_.text(), u"");
 }
 
 TEST_F(ConversionKeypadTest, TableOfConstantsInsertsTheChosenValue) {
     backend_.queuePopupMenuChoice(u"Physics");
     backend_.queueListChoice(1);
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(6.62607015E-34)");
     ASSERT_EQ(backend_.popupMenus().size(), 1u);
     EXPECT_EQ(backend_.popupMenus()[0].items,
@@ -136,18 +110,18 @@ TEST_F(ConversionKeypadTest, TableOfConstantsInsertsTheChosenValue) {
     ASSERT_EQ(back.status, 0) << message(back.status);
     EXPECT_EQ(back.re(), 6.62607015e-34);
 
-    edit_.clear();
+    clear(edit_);
     backend_.queuePopupMenuChoice(u"Physics");
     backend_.queueListChoice(0);
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(299792458)");
 
     // Cancelled dialog, dismissed menu: nothing.
-    edit_.clear();
+    clear(edit_);
     backend_.queuePopupMenuChoice(u"Physics");
     backend_.queueListChoice(-1);
-    edit_.press(library(), kTablesKey);
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"");
 }
 
@@ -155,26 +129,26 @@ TEST_F(ConversionKeypadTest, TableOfUnitsAsksFromAndTo) {
     backend_.queuePopupMenuChoice(u"Lengths");
     backend_.queueListChoice(3);  // Mile
     backend_.queueListChoice(4);  // Nautical mile
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(0.8689762419)");
     ASSERT_EQ(backend_.listDialogs().size(), 2u);
     EXPECT_EQ(backend_.listDialogs()[0].caption, u"From:");
     EXPECT_EQ(backend_.listDialogs()[1].caption, u"Mile  To:");
     EXPECT_EQ(backend_.listDialogs()[1].items, backend_.listDialogs()[0].items);
 
-    edit_.clear();
+    clear(edit_);
     backend_.queuePopupMenuChoice(u"Lengths");
     backend_.queueListChoice(8);  // Parsec
     backend_.queueListChoice(7);  // Light year
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(3.261563777)");
 
     // Cancelled at "To:": nothing.
-    edit_.clear();
+    clear(edit_);
     backend_.queuePopupMenuChoice(u"Lengths");
     backend_.queueListChoice(0);
     backend_.queueListChoice(-1);
-    edit_.press(library(), kTablesKey);
+    press(library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"");
 }
 
@@ -212,15 +186,15 @@ TEST_F(TableFolderTest, TablesBesideTheModuleComeFirstThenTheInstallTree) {
 
     backend_.queuePopupMenuChoice(u"Alpha");
     backend_.queueListChoice(0);
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_EQ(backend_.popupMenus().at(0).items,
               (std::vector<std::u16string>{u"Alpha", u"Beta", u"Gamma"}));
     EXPECT_EQ(edit_.text(), u"(1)");  // the file beside the module, not the other one
 
-    edit_.clear();
+    clear(edit_);
     backend_.queuePopupMenuChoice(u"Gamma");
     backend_.queueListChoice(1);
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(1E+300)");
     EXPECT_TRUE(backend_.messageBoxes().empty());
 }
@@ -233,7 +207,7 @@ TEST_F(TableFolderTest, FilesThatCannotBeReadOfferAnEmptyList) {
 
     // The list is empty, and the platform shows no dialog for an empty list.
     backend_.queuePopupMenuChoice(u"Broken");
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_EQ(backend_.popupMenus().at(0).items, (std::vector<std::u16string>{u"Broken", u"Zero"}));
     EXPECT_TRUE(backend_.listDialogs().empty());
     EXPECT_EQ(edit_.text(), u"");
@@ -243,12 +217,12 @@ TEST_F(TableFolderTest, FilesThatCannotBeReadOfferAnEmptyList) {
     backend_.queuePopupMenuChoice(u"Zero");
     backend_.queueListChoice(1);
     backend_.queueListChoice(0);
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"");
     backend_.queuePopupMenuChoice(u"Zero");
     backend_.queueListChoice(0);
     backend_.queueListChoice(1);
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_EQ(edit_.text(), u"(0)");
 }
 
@@ -257,7 +231,7 @@ TEST_F(TableFolderTest, NoTablesGiveAnEmptyMenu) {
     ASSERT_TRUE(module.complete());
     // The menu is empty, and the platform shows no empty menu.
     backend_.queuePopupMenuChoice(0);
-    edit_.press(module.library(), kTablesKey);
+    press(module.library(), edit_, kTablesKey);
     EXPECT_TRUE(backend_.popupMenus().empty());
     EXPECT_TRUE(backend_.listDialogs().empty());
     EXPECT_EQ(edit_.text(), u"");

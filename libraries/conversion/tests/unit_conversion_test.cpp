@@ -61,21 +61,21 @@ TEST_F(UnitConversionTest, NamesAreUpperCaseAndWhole) {
 TEST_F(UnitConversionTest, ConvertsEveryElementWithOrWithoutTheElementwiseFlag) {
     const Outcome plain = run(u"{1,2|3,4}FT>IN");
     ASSERT_EQ(plain.status, 0) << message(plain.status);
-    EXPECT_EQ(plain.reals(), (std::vector<double>{12, 24, 36, 48}));
+    EXPECT_EQ(reals(plain), (std::vector<double>{12, 24, 36, 48}));
     EXPECT_EQ(plain.value->rows, 2);
 
     const Outcome flagged = run(u"V:{1,2}>{4,8}");
     ASSERT_EQ(flagged.status, 0) << message(flagged.status);
-    EXPECT_EQ(flagged.reals(), (std::vector<double>{0.25, 0.25}));
+    EXPECT_EQ(reals(flagged), (std::vector<double>{0.25, 0.25}));
 
     const Outcome scalarOverMatrix = run(u"12>{1,2,3}");
     ASSERT_EQ(scalarOverMatrix.status, 0);
-    EXPECT_EQ(scalarOverMatrix.reals(), (std::vector<double>{12, 6, 4}));
+    EXPECT_EQ(reals(scalarOverMatrix), (std::vector<double>{12, 6, 4}));
 
     const Outcome complex = run(u"(1+2i)FT>IN");
     ASSERT_EQ(complex.status, 0);
-    EXPECT_EQ(complex.reals(), (std::vector<double>{12}));
-    EXPECT_EQ(complex.imaginaries(), (std::vector<double>{24}));
+    EXPECT_EQ(reals(complex), (std::vector<double>{12}));
+    EXPECT_EQ(imaginaries(complex), (std::vector<double>{24}));
 }
 
 struct FailureCase {
@@ -96,7 +96,7 @@ TEST_F(UnitConversionTest, RefusedOperands) {
     };
     for (const FailureCase& c : cases) {
         const Outcome out = run(c.line);
-        EXPECT_EQ(out.code(), c.code) << narrow(c.line) << ": " << message(out.status);
+        EXPECT_EQ(code(out), c.code) << narrow(c.line) << ": " << message(out.status);
         if (c.message != nullptr) {
             EXPECT_EQ(message(out.status), c.message) << narrow(c.line);
         }
@@ -120,11 +120,11 @@ TEST_F(UnitConversionTest, Temperatures) {
     }
     const Outcome vector = run(u"CF({0,100})");
     ASSERT_EQ(vector.status, 0);
-    EXPECT_EQ(vector.reals(), (std::vector<double>{32, 212}));
+    EXPECT_EQ(reals(vector), (std::vector<double>{32, 212}));
     const Outcome back = run(u"FC(CF({-10,0|25,100}))");
     ASSERT_EQ(back.status, 0);
-    for (double v : back.reals()) EXPECT_TRUE(std::isfinite(v));
-    EXPECT_NEAR(back.reals()[2], 25, 1e-12);
+    for (double v : reals(back)) EXPECT_TRUE(std::isfinite(v));
+    EXPECT_NEAR(reals(back)[2], 25, 1e-12);
 }
 
 TEST_F(UnitConversionTest, EveryOperatorHasItsHelpText) {
