@@ -83,6 +83,15 @@ class GraphModel {
     bool resampleNeeded() const { return resample_; }
     bool redrawNeeded() const { return redraw_; }
     void clearRedrawNeeded() { redraw_ = false; }
+    // The plot must be built again (a new pen width, a new legend setting).
+    void invalidate() { redraw_ = true; }
+
+    // Whether the graph keypad legend is drawn behind the plot.
+    bool showOnBackground() const { return showOnBackground_; }
+    void setShowOnBackground(bool on) {
+        showOnBackground_ = on;
+        redraw_ = true;
+    }
 
     // A range command, then the square aspect and a new sampling when the
     // x range changed and some curve depends on it.
@@ -133,6 +142,7 @@ class GraphModel {
     bool trace_ = false;
     bool imagIgnored_ = false;
     bool resample_ = false;
+    bool showOnBackground_ = false;
     int cursorColumn_ = kGraphWidth / 2;
     int cursorRow_ = kGraphHeight / 2;
 };
