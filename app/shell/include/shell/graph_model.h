@@ -101,6 +101,15 @@ class GraphModel {
     void settingsChanged();
     GraphKeyAction key(GraphKey key);
 
+    // Pointer gestures of a desktop window. A drag saves the mapping for
+    // Undo Scaling once, when it starts, and then moves the plot by whole
+    // pixels as the move keys do; the wheel zooms about the pointer's pixel
+    // by `factor` (above 1 in, below 1 out) as a range command, so Undo
+    // Scaling takes either back.
+    void beginDrag() { saveUndo(); }
+    void dragBy(int columns, int rows);
+    void zoomAbout(int column, int row, double factor);
+
     bool traceOn() const { return trace_; }
     void setTrace(bool on) { trace_ = on; }
     int cursorColumn() const { return cursorColumn_; }
