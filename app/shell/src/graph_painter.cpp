@@ -131,11 +131,13 @@ void GraphPainter::drawTrace(const GraphModel& model, PlatformSurface* target,
     platformDrawLine(target, u, 0, u, h, kTraceCross);
     platformDrawLine(target, 0, v, kGraphWidth, v, kTraceCross);
 
+    // Line 0 (the cursor's x) would lie half under the strip, which shows
+    // the same value; it is left out rather than drawn half hidden.
     const auto lines = model.traceReadout(formatCode, polar);
-    int top = kReadoutTop;
-    for (int k = 0; k < kReadoutLines; ++k) {
+    int top = kReadoutTop + kReadoutStep;
+    for (int k = 1; k < kReadoutLines; ++k) {
         const std::u16string& line = lines[size_t(k)];
-        if (k < 2) {
+        if (k == 1) {
             drawSmallText(target, kReadoutLeft, top, line, Align::Left, kPlotInk);
         } else {
             if (line.empty()) continue;

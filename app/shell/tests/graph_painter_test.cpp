@@ -334,7 +334,10 @@ TEST_F(GraphPainterTest, LegendBehindThePlot) {
     const int plain = testing::inkPixels(surface, kLegendLeft, kLegendTop, kLegendLeft + 189,
                                          kLegendTop + 171, kWhite);
     model().setShowOnBackground(true);
+    settings().gridX = kAutomaticGrid;
+    model().invalidate();
     paint();
+    testing::snapshot(surface, "graph_legend");
     EXPECT_GT(testing::inkPixels(surface, kLegendLeft, kLegendTop, kLegendLeft + 189,
                                  kLegendTop + 171, kWhite),
               plain + 100);
