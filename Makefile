@@ -24,13 +24,12 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# The window when a display is there, else the terminal front end.
 run: build
-	@if [ -x $(BUILD_DIR)/bin/orvana ]; then \
+	@if [ -x $(BUILD_DIR)/bin/orvana ] && [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
 	    exec $(BUILD_DIR)/bin/orvana; \
-	elif [ -x $(BUILD_DIR)/bin/orvana-cli ]; then \
-	    exec $(BUILD_DIR)/bin/orvana-cli; \
 	else \
-	    echo "Orvana has no program to run yet: only the value library (build/bin/liblattix.so) is built."; \
+	    exec $(BUILD_DIR)/bin/orvana-cli; \
 	fi
 
 bench: build

@@ -10,18 +10,18 @@
 
 namespace {
 
-struct Run {
+struct ProgramRun {
     int status;
     std::string out;
 };
 
 // Runs the program with the arguments (already quoted for the shell) in a
 // per-user folder of its own.
-Run orvana(const QTemporaryDir& config, const std::string& arguments) {
+ProgramRun orvana(const QTemporaryDir& config, const std::string& arguments) {
     const std::string command = "XDG_CONFIG_HOME='" + config.path().toStdString() +
                                 "' QT_QPA_PLATFORM=offscreen '" ORVANA_PROGRAM_PATH "' " +
                                 arguments + " 2>/dev/null";
-    Run run{-1, {}};
+    ProgramRun run{-1, {}};
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
     char buffer[4096];
@@ -37,7 +37,7 @@ bool contains(const std::string& text, const std::string& part) {
 
 TEST(KeyMode, TypesKeysAndExportsTheAnswers) {
     QTemporaryDir config;
-    const Run run = orvana(config, "--keys '2+3{Enter}{1,2|3,4}*2{Enter}' --export -");
+    const ProgramRun run = orvana(config, "--keys '2+3{Enter}{1,2|3,4}*2{Enter}' --export -");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(contains(run.out, "2+3\n    \t 5")) << run.out;
     EXPECT_TRUE(contains(run.out, "{1,2|3,4}*2\n")) << run.out;
@@ -50,7 +50,7 @@ TEST(KeyMode, TypesKeysAndExportsTheAnswers) {
 TEST(KeyMode, LibraryKeysOnPageTwoAndAScreenshotAtScaleTwo) {
     QTemporaryDir config;
     const QString png = config.path() + "/window.png";
-    const Run run = orvana(config, "--scale 2 --keys '{F9}{F9}1{Enter}' --export - --screenshot '" +
+    const ProgramRun run = orvana(config, "--scale 2 --keys '{F9}{F9}1{Enter}' --export - --screenshot '" +
                                        png.toStdString() + "'");
     EXPECT_EQ(run.status, 0);
     // Page 2's key 1 of the first library inserted something that ran.
@@ -63,22 +63,22 @@ TEST(KeyMode, LibraryKeysOnPageTwoAndAScreenshotAtScaleTwo) {
 
 TEST(KeyMode, ExitSavesTheWorkspaceAsTheWindowDoes) {
     QTemporaryDir config;
-    const Run run = orvana(config, "--keys '7*6{Enter}{Cmd:40027}'");
+    const ProgramRun run = orvana(config, "--keys '7*6{Enter}{Cmd:40027}'");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(QFileInfo::exists(config.path() + "/orvana/default.ovw"));
     EXPECT_TRUE(QFileInfo::exists(config.path() + "/orvana/prefs.prf"));
     // The next start opens it again.
-    const Run again = orvana(config, "--keys '' --export -");
+    const ProgramRun again = orvana(config, "--keys '' --export -");
     EXPECT_TRUE(contains(again.out, "7*6\n    \t 42")) << again.out;
 }
 
 TEST(KeyMode, AnswersAreTakenByTheQuestionsAsked) {
     QTemporaryDir config;
     // "All Below" asks before deleting: "no" keeps the blocks, "yes" deletes.
-    const Run kept = orvana(config, "--keys '1{Enter}2{Enter}{Up}{Up}{Cmd:40079}' --answers no "
+    const ProgramRun kept = orvana(config, "--keys '1{Enter}2{Enter}{Up}{Up}{Cmd:40079}' --answers no "
                                     "--export -");
     EXPECT_TRUE(contains(kept.out, "\n2\n")) << kept.out;
-    const Run deleted = orvana(config, "--keys '1{Enter}2{Enter}{Up}{Up}{Cmd:40079}' --answers yes "
+    const ProgramRun deleted = orvana(config, "--keys '1{Enter}2{Enter}{Up}{Up}{Cmd:40079}' --answers yes "
                                        "--export -");
     EXPECT_FALSE(contains(deleted.out, "\n2\n")) << deleted.out;
 }
