@@ -7,7 +7,6 @@
 #include <set>
 #include <utility>
 
-#include "engine/library_loader.h"
 #include "graph_test_support.h"
 #include "scripted_backend.h"
 #include "shell/block_view.h"
@@ -35,10 +34,7 @@ class GraphPainterTest : public testing::GraphTest {
     void TearDown() override {
         platformDestroySurface(surface);
         GraphTest::TearDown();
-        engine::unloadKeypadLibraries();
     }
-    // The real Scientific module, for sin and sqrt.
-    void loadScientific() { ASSERT_GT(engine::loadKeypadLibraryFile(ORVANA_SCIENTIFIC_MODULE), 0); }
     void paint() { painter.paint(model(), surface, 0x0005, false); }
     Pixels pixelsOf(PlatformColour colour, int left = 0, int top = 0, int right = kGraphWidth,
                     int bottom = kGraphHeight) const {
@@ -56,7 +52,7 @@ class GraphPainterTest : public testing::GraphTest {
 };
 
 TEST_F(GraphPainterTest, SineDrawsRedOnItsRowsOnly) {
-    loadScientific();
+    testing::installFakeLibrary();  // sin and sqrt
     enter(u"sin(x)", 1);
     model().recompute();
     paint();
@@ -69,8 +65,6 @@ TEST_F(GraphPainterTest, SineDrawsRedOnItsRowsOnly) {
             lo = std::min(lo, rowOf(std::sin(s.x(n))));
             hi = std::max(hi, rowOf(std::sin(s.x(n))));
         }
-        // The library's sine may differ from ours in the last bit, which can
-        // move a point across a pixel boundary.
         EXPECT_FALSE(pixelsOf(kRed, c, here - 1, c + 1, here + 2).empty()) << "column " << c;
         for (const auto& [x, y] : pixelsOf(kRed, c, 0, c + 1, kGraphHeight))
             EXPECT_TRUE(y >= lo - 1 && y <= hi + 1) << "column " << x << " row " << y;
@@ -127,7 +121,7 @@ TEST_F(GraphPainterTest, ZoomInAndMovesRepaintConsistently) {
 
 TEST_F(GraphPainterTest, SyntaxErrorDrawsNothing) {
     orvana::testing::ScriptedBackend backend;
-    loadScientific();
+    testing::installFakeLibrary();  // sin and sqrt
     enter(u"sin(", 1);
     model().recompute();
     paint();
@@ -137,7 +131,7 @@ TEST_F(GraphPainterTest, SyntaxErrorDrawsNothing) {
 }
 
 TEST_F(GraphPainterTest, ImaginaryValuesAreNoted) {
-    loadScientific();
+    testing::installFakeLibrary();  // sin and sqrt
     for (const auto& [text, noted] : {std::pair{u"sqrt(x)", true}, std::pair{u"x", false}}) {
         blocks_ = std::make_unique<engine::BlockList>();
         model_ = std::make_unique<GraphModel>(*blocks_, settings());

@@ -1,6 +1,7 @@
 #include "graph_test_support.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/library_table.h"
@@ -16,6 +17,9 @@ constexpr OperatorCode kWave = 0x0200;
 constexpr OperatorCode kTwice = 0x0300;
 constexpr OperatorCode kRefuse = 0x0400;
 constexpr OperatorCode kDrawn = 0x0500;
+// Functions of one argument (class 5, arity 1), as a scientific keypad has.
+constexpr OperatorCode kSine = 0x0615;
+constexpr OperatorCode kSquareRoot = 0x0715;
 
 DrawnCurve drawn;
 
@@ -26,6 +30,8 @@ OperatorCode names(const char16_t* n) {
     if (name == u"twice") return kTwice;
     if (name == u"refuse") return kRefuse;
     if (name == u"drawn") return kDrawn;
+    if (name == u"sin") return kSine;
+    if (name == u"sqrt") return kSquareRoot;
     return 0;
 }
 
@@ -33,8 +39,19 @@ OperatorCode noCharacters(char16_t) {
     return 0;
 }
 
-int32_t operation(OperatorCode, int32_t, int32_t, Matrix* stack, int16_t* top,
+int32_t operation(OperatorCode op, int32_t, int32_t, Matrix* stack, int16_t* top,
                   const HostServices*) {
+    if (op == kSine || op == kSquareRoot) {
+        Matrix* x = &stack[*top];
+        const double v = x->re[0];
+        if (op == kSine)
+            copyValMatrix(x, std::sin(v), 0.0);
+        else if (v < 0.0)
+            copyValMatrix(x, 0.0, std::sqrt(-v));
+        else
+            copyValMatrix(x, std::sqrt(v), 0.0);
+        return 0;
+    }
     ++*top;
     copyValMatrix(&stack[*top], 0.0, 0.0);
     return 0;

@@ -23,6 +23,8 @@ namespace shell::testing {
 //   "twice"  doGraph fills two curves of one point each
 //   "refuse" doGraph answers 1 without drawing
 //   "drawn"  doGraph fills one curve as the last setDrawnCurve described it
+//   "sin", "sqrt"  functions of one argument (sqrt of a negative number is
+//            imaginary), for blocks graphed the ordinary way
 void installFakeLibrary();
 
 // What "drawn" draws: points with optional pen bytes, line flag, mark
