@@ -26,7 +26,9 @@ PlotPoint pointAt(const CurveCanvas& canvas, const KeypadCurve& c, int i) {
     const double x = c.pointsAtSamples == 1 ? canvas.samples->x(i) : c.x[i];
     if (isCurveGap(y)) return p;
     p.present = true;
-    p.penDown = c.penUp == nullptr || c.penUp[i] != 0;
+    // Pen bytes belong to curves with their own x values (a pen path); a
+    // record reused for a curve at the samples may still hold an old array.
+    p.penDown = c.pointsAtSamples == 1 || c.penUp == nullptr || c.penUp[i] != 0;
     p.column = pixelOf(canvas.mapping.columnOf(x));
     p.row = pixelOf(canvas.mapping.rowOf(y));
     return p;

@@ -339,3 +339,33 @@ TEST_F(GraphPainterTest, LegendBehindThePlot) {
 
 }  // namespace
 }  // namespace shell
+
+namespace shell {
+namespace {
+
+TEST_F(GraphPainterTest, ASampledCurveIgnoresPenBytesLeftInItsRecord) {
+    testing::installFakeLibrary();
+    testing::DrawnCurve path;
+    for (int i = 0; i < kGraphWidth; ++i) {
+        path.x.push_back(-18.0 + 0.15 * i);
+        path.y.push_back(5.0);
+        path.pen.push_back(0);  // every point a move: no line at all
+    }
+    testing::setDrawnCurve(path);
+    enter(u"drawn", 4);
+    model().recompute();
+    paint();
+    EXPECT_TRUE(pixelsOf(kBlue).empty());
+
+    // The record goes to an ordinary block next time, its arrays kept.
+    engine::EquationBlock& first = blocks_->block(0);
+    first.setFlags(first.flags() & ~engine::kGraphColourMask);
+    enter(u"0*x+1", 1);
+    model().recompute();
+    paint();
+    EXPECT_EQ(pixelsOf(kRed, 0, rowOf(1.0), kGraphWidth, rowOf(1.0) + 1).size(),
+              size_t(kGraphWidth));
+}
+
+}  // namespace
+}  // namespace shell
