@@ -36,6 +36,17 @@ class GraphPainterTest : public testing::GraphTest {
         GraphTest::TearDown();
     }
     void paint() { painter.paint(model(), surface, 0x0005, false); }
+    // A fresh block list whose one graphed block draws `curve` through the
+    // fake library, sampled and painted.
+    void paintDrawn(const testing::DrawnCurve& curve) {
+        blocks_ = std::make_unique<engine::BlockList>();
+        model_ = std::make_unique<GraphModel>(*blocks_, settings());
+        testing::setDrawnCurve(curve);
+        enter(u"drawn", 1);
+        model().recompute();
+        model().setRangeFromDefaults();
+        paint();
+    }
     Pixels pixelsOf(PlatformColour colour, int left = 0, int top = 0, int right = kGraphWidth,
                     int bottom = kGraphHeight) const {
         Pixels found;
@@ -203,8 +214,6 @@ TEST_F(GraphPainterTest, MarkStylesAndCaption) {
     };
     for (const Row& row : {Row{kMarkCross, u""}, Row{kMarkCircle, u""}, Row{kMarkDot, u""},
                            Row{kMarkLabel, u"peak"}}) {
-        blocks_ = std::make_unique<engine::BlockList>();
-        model_ = std::make_unique<GraphModel>(*blocks_, settings());
         testing::DrawnCurve curve;
         curve.x = {3.0};
         curve.y = {2.0};
@@ -212,11 +221,7 @@ TEST_F(GraphPainterTest, MarkStylesAndCaption) {
         curve.mark = row.mark;
         curve.colour = 4;
         curve.label = row.label;
-        testing::setDrawnCurve(curve);
-        enter(u"drawn", 1);
-        model().recompute();
-        model().setRangeFromDefaults();
-        paint();
+        paintDrawn(curve);
         const int c = columnOf(3.0), r = rowOf(2.0);
         const Pixels blue = pixelsOf(kBlue);
         ASSERT_FALSE(blue.empty()) << "mark " << row.mark;
@@ -240,31 +245,19 @@ TEST_F(GraphPainterTest, MarkStylesAndCaption) {
 
     // A caption at screen coordinates: (0, 0) upper left, (239, 129) lower
     // right, whatever the range.
-    blocks_ = std::make_unique<engine::BlockList>();
-    model_ = std::make_unique<GraphModel>(*blocks_, settings());
     testing::DrawnCurve caption;
     caption.x = {20.0};
-    caption.y = {129.0};
+    caption.y = {60.0};
     caption.line = 0;
     caption.mark = kMarkCaption;
     caption.colour = 4;
     caption.label = u"Title";
-    testing::setDrawnCurve(caption);
-    enter(u"drawn", 1);
-    model().recompute();
-    paint();
+    paintDrawn(caption);
     const PlatformPoint at = captionPosition(20.0, 129.0, kGraphHeight);
     EXPECT_EQ(at.x, 20);
     EXPECT_EQ(at.y, kGraphHeight - 1);
     const PlatformPoint top = captionPosition(0.0, 0.0, kGraphHeight);
     EXPECT_EQ(top.y, 0);
-    blocks_ = std::make_unique<engine::BlockList>();
-    model_ = std::make_unique<GraphModel>(*blocks_, settings());
-    caption.y = {60.0};
-    testing::setDrawnCurve(caption);
-    enter(u"drawn", 1);
-    model().recompute();
-    paint();
     const PlatformPoint middle = captionPosition(20.0, 60.0, kGraphHeight);
     const Pixels blue = pixelsOf(kBlue);
     ASSERT_FALSE(blue.empty());
