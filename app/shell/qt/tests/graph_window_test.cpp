@@ -1,11 +1,18 @@
 // The graph view in the window: shown by F10 over the client area, dragged
 // and zoomed with the mouse (Back undoes either), copied as an image.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
 
+#include "graph_dialogs.h"
 #include "platform/clock.h"
 #include "shell/commands.h"
 #include "shell/graph_keys.h"
@@ -89,6 +96,46 @@ TEST_F(GraphWindowTest, CopyGraphPutsThePlotOnTheClipboard) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 240);
     EXPECT_EQ(image.height(), 266);
+}
+
+// The dialogs as a user meets them: an interactive backend, and a timer that
+// fills the modal dialog's fields and presses OK.
+TEST_F(GraphWindowTest, GraphSettingsAndGraphKeypadDialogsAsWindows) {
+    showLine();
+    {
+        QtBackend interactive;
+        installGraphDialogs(*state_, window_->client(), interactive);
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Graph Settings"));
+            EXPECT_EQ(dialog->size(), QSize(240, 266));
+            const auto fields = dialog->findChildren<QLineEdit*>();
+            ASSERT_EQ(fields.size(), 4);
+            EXPECT_EQ(fields[0]->text(), QStringLiteral("   -18"));
+            const char* values[] = {"-2", "6", "-1", "3"};
+            for (int i = 0; i < 4; ++i) fields[i]->setText(QString::fromLatin1(values[i]));
+            dialog->findChild<QCheckBox*>()->setChecked(true);
+            dialog->findChild<QComboBox*>()->setCurrentIndex(1);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        shell::postToGraphView(*state_, shell::kCmdGraphSettings);
+        EXPECT_NEAR(model().visible().xMin, -2.0, 1e-9);
+        EXPECT_NEAR(model().visible().yMax, 3.0, 1e-9);
+        EXPECT_EQ(model().settings().defaultXMax, 6.0);
+        EXPECT_EQ(model().settings().penWidth, 1);
+
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Graph Keypad"));
+            dialog->findChild<QCheckBox*>()->setChecked(true);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        shell::postToGraphView(*state_, shell::kCmdGraphKeyHelp);
+        EXPECT_TRUE(model().showOnBackground());
+    }
+    installGraphDialogs(*state_, window_->client(), *backend_);
 }
 
 }  // namespace
