@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "key_translation.h"
 #include "platform/clipboard.h"
@@ -20,6 +21,8 @@ namespace orvana::qt {
 namespace {
 
 constexpr int kCaretBlinkMs = 530;
+// The wheel zooms the graph by this factor per notch.
+constexpr double kWheelZoomStep = 1.25;
 // The expression line's limit; pasting never makes it longer.
 constexpr int kEditLimit = 99;
 // The edit line's notification that the text limit was reached.
@@ -90,9 +93,37 @@ void ClientView::paintSurface(QPainter& painter, PlatformSurface* surface, int32
     painter.drawImage(QPoint(0, y * scale_), image, QRect(0, 0, w, std::min(h, height * scale_)));
 }
 
+void ClientView::paintGraph(QPainter& painter) {
+    if (graph_ == nullptr)
+        graph_ = platformCreateScaledSurface(shell::kClientWidth, shell::kClientHeight, scale_);
+    shell::syncBlockDisplay(state_);
+    const shell::BlockDisplay& display = state_.view.display();
+    graphPainter_.paint(*state_.graph, graph_, display.formatCode, display.polar);
+    paintSurface(painter, graph_, 0, shell::kClientHeight);
+}
+
+QImage ClientView::graphImage() {
+    if (graph_ == nullptr)
+        graph_ = platformCreateScaledSurface(shell::kClientWidth, shell::kClientHeight, scale_);
+    const shell::BlockDisplay& display = state_.view.display();
+    graphPainter_.paint(*state_.graph, graph_, display.formatCode, display.polar);
+    const PlatformSurface* plot = graphPainter_.plot();
+    if (plot == nullptr) return {};
+    const int w = platformSurfacePixelWidth(plot), h = platformSurfacePixelHeight(plot);
+    const QImage shared(reinterpret_cast<const uchar*>(
+                            platformSurfacePixels(const_cast<PlatformSurface*>(plot))),
+                        w, h, w * 4, QImage::Format_RGB32);
+    return shared.copy();
+}
+
 void ClientView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(192, 192, 192));
+    if (state_.graphShown()) {
+        // The graph view covers the whole client area.
+        paintGraph(painter);
+        return;
+    }
     ensureSurfaces();
     const int32_t areaHeight = state_.blockAreaHeight();
     painter_.paintBlockArea(state_, blockArea_, caretShown_ && hasFocus());
@@ -109,6 +140,7 @@ void ClientView::settle() {
     pending = shell::PendingWork{};
     caretShown_ = true;
     update();
+    if (onSettled) onSettled();
     if (close && onCloseRequested) onCloseRequested();
 }
 
@@ -157,13 +189,33 @@ void ClientView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFocus();
     const QPoint at = logical(event->position());
-    if (state_.graphShown()) return;
+    if (state_.graphShown()) {
+        // A drag moves the plot; Undo Scaling takes the whole drag back.
+        state_.graph->beginDrag();
+        dragging_ = true;
+        dragLast_ = at;
+        return;
+    }
     if (at.y() < state_.blockAreaHeight() &&
         !(state_.keypadShown && at.y() >= state_.keypadTop))
         clickBlockArea(at);
     else if (state_.keypadShown && at.y() >= state_.keypadTop)
         clickKeypad(QPoint(at.x(), at.y() - state_.keypadTop));
     settle();
+}
+
+void ClientView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || backend_.busy() || !state_.graphShown()) return;
+    const QPoint at = logical(event->position());
+    const QPoint step = at - dragLast_;
+    if (step.isNull()) return;
+    dragLast_ = at;
+    state_.graph->dragBy(step.x(), step.y());
+    update();
+}
+
+void ClientView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
 }
 
 void ClientView::clickBlockArea(QPoint at) {
@@ -211,8 +263,24 @@ void ClientView::clickKeypad(QPoint at) {
         shell::onCharacter(state_, hit.key);
 }
 
+void ClientView::wheelOverGraph(QWheelEvent* event) {
+    // One notch (120 eighths of a degree) zooms by a quarter; smooth
+    // touchpad deltas zoom by the matching fraction.
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0.0) return;
+    const QPoint at = logical(event->position());
+    state_.graph->zoomAbout(std::clamp(at.x(), 0, shell::kGraphWidth - 1),
+                            std::clamp(at.y(), 0, shell::kClientHeight - 1),
+                            std::pow(kWheelZoomStep, notches));
+    settle();
+}
+
 void ClientView::wheelEvent(QWheelEvent* event) {
-    if (backend_.busy() || state_.graphShown()) return;
+    if (backend_.busy()) return;
+    if (state_.graphShown()) {
+        wheelOverGraph(event);
+        return;
+    }
     const int steps = event->angleDelta().y() / 120;
     for (int i = 0; i < std::abs(steps); ++i)
         state_.view.scroll(state_.blocks,
@@ -221,7 +289,12 @@ void ClientView::wheelEvent(QWheelEvent* event) {
 }
 
 void ClientView::contextMenuEvent(QContextMenuEvent* event) {
-    if (backend_.busy() || state_.graphShown()) return;
+    if (backend_.busy()) return;
+    if (state_.graphShown()) {
+        // Over the graph a right click opens the "G" menu.
+        command(shell::kCmdMenuButton);
+        return;
+    }
     const QPoint at = logical(event->pos());
     if (at.y() >= state_.blockAreaHeight() || at.x() >= shell::kBlockAreaWidth) return;
     activateBlockAt(at.y());

@@ -11,6 +11,7 @@
 
 #include "platform/drawing.h"
 #include "qt_backend.h"
+#include "shell/graph_painter.h"
 #include "shell/shell_painter.h"
 #include "shell/shell_state.h"
 
@@ -41,13 +42,21 @@ public:
     // Called for the window actions of the keyboard (help, scale).
     std::function<void(int step)> onScaleStep;
     std::function<void()> onHelp;
+    // Called after every event the shell handled.
+    std::function<void()> onSettled;
 
     QSize sizeHint() const override;
+
+    // The graph's plot (without the trace cross and readout) at the window's
+    // scale, as it would be painted now.
+    QImage graphImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -59,10 +68,16 @@ private:
     void activateBlockAt(int32_t y);
     void paintSurface(QPainter& painter, PlatformSurface* surface, int32_t y, int32_t height);
     void ensureSurfaces();
+    void paintGraph(QPainter& painter);
+    void wheelOverGraph(QWheelEvent* event);
 
     shell::ShellState& state_;
     QtBackend& backend_;
     shell::ShellPainter painter_;
+    shell::GraphPainter graphPainter_;
+    // A drag of the plot in progress, and the pointer's last logical place.
+    bool dragging_ = false;
+    QPoint dragLast_;
     PlatformSurface* blockArea_ = nullptr;
     PlatformSurface* keypad_ = nullptr;
     PlatformSurface* graph_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "graph_dialogs.h"
 #include "platform/popup_menu.h"
 #include "platform/shell_services.h"
 #include "shell/commands.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(shell::ShellState& state, QtBackend& backend, int scale,
     setWindowTitle(QString::fromUtf16(kTitle));
     setObjectName(QString::fromUtf16(kClassName));
     client_ = new ClientView(state, backend, this);
+    installGraphDialogs(state, *client_, backend);
     left_ = new QPushButton(this);
     right_ = new QPushButton(QStringLiteral("Workspace"), this);
     for (QPushButton* button : {left_, right_}) {
@@ -61,6 +63,8 @@ MainWindow::MainWindow(shell::ShellState& state, QtBackend& backend, int scale,
     };
     client_->onScaleStep = [this](int step) { setScale(this->scale() + step); };
     client_->onHelp = [this] { openHelp(); };
+    // The left soft key reads "Graph" over the graph view, "Eqns" otherwise.
+    client_->onSettled = [this] { refreshSoftKeys(); };
 
     backend_.setMainWindow(this, kClassName, kTitle);
     setScale(scale);
@@ -72,7 +76,10 @@ MainWindow::MainWindow(shell::ShellState& state, QtBackend& backend, int scale,
     client_->setFocus();
 }
 
-MainWindow::~MainWindow() { backend_.setMainWindow(nullptr, {}, {}); }
+MainWindow::~MainWindow() {
+    state_.graphDialogs = shell::inactiveGraphDialogs();
+    backend_.setMainWindow(nullptr, {}, {});
+}
 
 void MainWindow::setScale(int scale) {
     scale = std::clamp(scale, kSmallestScale, kLargestScale);

@@ -13,13 +13,6 @@ constexpr double kMinimumLineDistance = 4.0;
 // apart; the bound also stops a loop whose step vanishes next to huge values.
 constexpr int kMaximumLines = 200;
 
-int pixel(double value) {
-    // Clamped like every drawn coordinate before it becomes an int.
-    if (!(value > -99999.0)) return -99999;
-    if (value > 99999.0) return 99999;
-    return int(value);
-}
-
 }  // namespace
 
 double automaticGridSpacing(double pixelsPerUnit) {
@@ -50,13 +43,13 @@ GridLines gridLines(const GraphMapping& m, int height, const GridSpacings& spaci
     if (std::isfinite(ys) && ys > 0.0 && ys * std::fabs(m.sy) > kMinimumLineDistance) {
         double value = std::floor(visible.yMax / ys) * ys;
         for (int n = 0; n < kMaximumLines && !(value < visible.yMin); ++n, value -= ys)
-            lines.rows.push_back(pixel(m.sy * value + m.cy));
+            lines.rows.push_back(pixelOf(m.sy * value + m.cy));
     }
     const double xs = spacings.x;
     if (std::isfinite(xs) && xs > 0.0 && xs * m.sx > kMinimumLineDistance) {
         double value = std::floor(visible.xMin / xs) * xs;
         for (int n = 0; n < kMaximumLines && value < visible.xMax; ++n, value += xs)
-            lines.columns.push_back(pixel(m.sx * value + m.cx));
+            lines.columns.push_back(pixelOf(m.sx * value + m.cx));
     }
     return lines;
 }

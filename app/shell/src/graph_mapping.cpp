@@ -13,6 +13,12 @@ bool usableScale(double scale) {
 
 }  // namespace
 
+int pixelOf(double value) {
+    if (!(value > -99999.0)) return -99999;
+    if (value > 99999.0) return 99999;
+    return int(value);
+}
+
 GraphMapping mappingOf(const engine::WorkspaceSettings& settings) {
     return GraphMapping{settings.sx, settings.cx, settings.sy, settings.cy};
 }

@@ -1,9 +1,9 @@
 // The trace cursor's readout lines.
 #include <cmath>
-#include <cstdio>
 
 #include "engine/display_format.h"
 #include "shell/graph_model.h"
+#include "shell/graph_text.h"
 
 namespace shell {
 namespace {
@@ -12,15 +12,6 @@ namespace {
 // lies this close, in pixels.
 constexpr double kPointReach = 1.5;
 constexpr size_t kLineLimit = kReadoutUnits - 1;
-
-std::u16string printed(const char* format, double value) {
-    char buffer[64];
-    // Adding 0 turns -0 into 0, which reads better next to the axes.
-    std::snprintf(buffer, sizeof buffer, format, value + 0.0);
-    std::u16string text;
-    for (const char* p = buffer; *p != '\0'; ++p) text.push_back(char16_t(uint8_t(*p)));
-    return text;
-}
 
 std::u16string cut(std::u16string text) {
     if (text.size() > kLineLimit) text.resize(kLineLimit);
@@ -34,8 +25,8 @@ std::array<std::u16string, kReadoutLines> GraphModel::traceReadout(uint16_t form
     std::array<std::u16string, kReadoutLines> lines;
     const GraphMapping m = mapping();
     const double x = cursorX();
-    lines[0] = cut(printed("x=%-0.4G", x));
-    lines[1] = cut(printed("y=%-0.4G", cursorY()));
+    lines[0] = cut(graphNumberText("x=%-0.4G", x));
+    lines[1] = cut(graphNumberText("y=%-0.4G", cursorY()));
 
     const std::u16string format = engine::formatStringFor(formatCode);
     int line = 2;
@@ -68,11 +59,11 @@ std::array<std::u16string, kReadoutLines> GraphModel::traceReadout(uint16_t form
 }
 
 std::u16string GraphModel::traceStripX() const {
-    return printed(" x:%#0.4G", cursorX());
+    return graphNumberText(" x:%#0.4G", cursorX());
 }
 
 std::u16string GraphModel::traceStripY() const {
-    return printed("y:%#10.6G ", cursorY());
+    return graphNumberText("y:%#10.6G ", cursorY());
 }
 
 }  // namespace shell

@@ -3,6 +3,7 @@
 
 #include "platform/clock.h"
 #include "shell/commands.h"
+#include "shell/graph_keys.h"
 #include "shell/key_routing.h"
 #include "shell/keypad_choice.h"
 
@@ -45,6 +46,7 @@ void moveBetweenBlocks(ShellState& state, bool up) {
 void back(ShellState& state) {
     if (state.graphShown()) {
         state.graph->command(GraphCommand::UndoScaling);
+        state.pending.redrawClient = true;
         return;
     }
     if (state.page == 0) {
@@ -79,6 +81,7 @@ void passKey(ShellState& state, uint32_t keyCode) {
 }
 
 void onKeyUp(ShellState& state, int key) {
+    if (state.graphShown() && graphViewKeyUp(state, key)) return;
     switch (key) {
     case kKeyLeft:
     case kKeyRight:
@@ -96,9 +99,11 @@ void onKeyUp(ShellState& state, int key) {
 }
 
 void onCharacter(ShellState& state, char16_t character) {
+    if (state.graphShown() && graphViewCharacter(state, character)) return;
     const uint32_t keyCode = character + (uint32_t(state.page) << kPageShift);
     state.lastKey = keyCode;
     passKey(state, keyCode);
+    recomputeGraphAfterKey(state);
 }
 
 bool onHotKey(ShellState& state, int key) {

@@ -6,6 +6,7 @@
 
 #include "engine/library_table.h"
 #include "shell/commands.h"
+#include "shell/graph_keys.h"
 
 namespace shell {
 namespace {
@@ -14,13 +15,10 @@ namespace {
 constexpr int32_t kGraphDefaultAxes = 40017;
 constexpr int32_t kGraphZoomIn = 40018;
 constexpr int32_t kGraphZoomOut = 40019;
-constexpr int32_t kGraphSettings = 40020;
 constexpr int32_t kGraphAutoscale = 40052;
 constexpr int32_t kGraphZoomOut4x = 40055;
-constexpr int32_t kGraphGrids = 40093;
 constexpr int32_t kGraphScaleY = 40097;
 constexpr int32_t kGraphUndoScaling = 40100;
-constexpr int32_t kGraphKeyHelp = 40169;
 
 PlatformMenuItem item(const char16_t* text, int32_t id, uint32_t flags = 0) {
     return PlatformMenuItem{text, id, flags, nullptr, 0};
@@ -114,9 +112,13 @@ ShellMenus::ShellMenus(const ShellState& state) {
               item(u"Default Axes", kGraphDefaultAxes),
               item(u"Undo Scaling", kGraphUndoScaling),
               separator(),
-              item(u"Grids...", kGraphGrids),
-              item(u"Graph Settings...", kGraphSettings),
-              item(u"Graph Key Help", kGraphKeyHelp),
+              item(u"Grids...", kCmdGraphGrids),
+              item(u"Graph Settings...", kCmdGraphSettings),
+              item(u"Graph Key Help", kCmdGraphKeyHelp),
+              separator(),
+              item(u"Copy Graph", kCmdCopyGraph),
+              item(u"Save Graph as PNG...", kCmdSaveGraph),
+              item(u"Trace to Block", kCmdTraceToBlock),
               separator(),
               item(u"Graph (Record)", kCmdGraph)};
 }
@@ -129,7 +131,9 @@ void postToGraphView(ShellState& state, int32_t command) {
     if (isGraphRangeCommand(command)) {
         state.graph->command(static_cast<GraphCommand>(command));
         state.pending.redrawClient = true;
+        return;
     }
+    runGraphViewCommand(state, command);
 }
 
 void openMenuButtonPopup(ShellState& state) {

@@ -230,3 +230,47 @@ TEST_F(GraphCommands, AnUnusableStoredMappingIsReplacedByTheDefaultRange) {
 
 }  // namespace
 }  // namespace shell::testing
+
+namespace shell::testing {
+namespace {
+
+TEST_F(GraphTest, DragMovesThePlotAndUndoScalingTakesItBack) {
+    enter(u"x*x");
+    model().recompute();
+    const GraphMapping start = model().mapping();
+    model().beginDrag();
+    model().dragBy(10, -4);
+    model().dragBy(15, 0);
+    EXPECT_EQ(model().mapping().cx, start.cx + 25);
+    EXPECT_EQ(model().mapping().cy, start.cy - 4);
+    // The samples follow the new x range.
+    EXPECT_DOUBLE_EQ(model().samples().x(0), model().mapping().xAt(0));
+    model().command(GraphCommand::UndoScaling);
+    EXPECT_EQ(model().mapping(), start);
+}
+
+TEST_F(GraphTest, WheelZoomKeepsTheValueUnderThePointer) {
+    struct Row {
+        int column, row;
+        double factor;
+    };
+    for (const Row& r : {Row{30, 200, 2.0}, Row{120, 133, 0.5}, Row{239, 0, 1.25}}) {
+        model().setRangeFromDefaults();
+        const GraphMapping before = model().mapping();
+        const double x = before.xAt(r.column), y = before.yAt(r.row);
+        model().zoomAbout(r.column, r.row, r.factor);
+        const GraphMapping after = model().mapping();
+        EXPECT_NEAR(after.xAt(r.column), x, 1e-9) << r.column;
+        EXPECT_NEAR(after.yAt(r.row), y, 1e-9) << r.row;
+        EXPECT_NEAR(after.sx, before.sx * r.factor, 1e-9 * after.sx);
+        model().command(GraphCommand::UndoScaling);
+        EXPECT_EQ(model().mapping(), before);
+    }
+    const GraphMapping kept = model().mapping();
+    model().zoomAbout(10, 10, 0.0);
+    model().zoomAbout(10, 10, std::nan(""));
+    EXPECT_EQ(model().mapping(), kept);
+}
+
+}  // namespace
+}  // namespace shell::testing

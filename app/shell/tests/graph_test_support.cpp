@@ -1,5 +1,7 @@
 #include "graph_test_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/library_table.h"
@@ -14,6 +16,12 @@ constexpr OperatorCode kDots = 0x0100;
 constexpr OperatorCode kWave = 0x0200;
 constexpr OperatorCode kTwice = 0x0300;
 constexpr OperatorCode kRefuse = 0x0400;
+constexpr OperatorCode kDrawn = 0x0500;
+// Functions of one argument (class 5, arity 1), as a scientific keypad has.
+constexpr OperatorCode kSine = 0x0615;
+constexpr OperatorCode kSquareRoot = 0x0715;
+
+DrawnCurve drawn;
 
 OperatorCode names(const char16_t* n) {
     const std::u16string_view name(n);
@@ -21,6 +29,9 @@ OperatorCode names(const char16_t* n) {
     if (name == u"wave") return kWave;
     if (name == u"twice") return kTwice;
     if (name == u"refuse") return kRefuse;
+    if (name == u"drawn") return kDrawn;
+    if (name == u"sin") return kSine;
+    if (name == u"sqrt") return kSquareRoot;
     return 0;
 }
 
@@ -28,8 +39,19 @@ OperatorCode noCharacters(char16_t) {
     return 0;
 }
 
-int32_t operation(OperatorCode, int32_t, int32_t, Matrix* stack, int16_t* top,
+int32_t operation(OperatorCode op, int32_t, int32_t, Matrix* stack, int16_t* top,
                   const HostServices*) {
+    if (op == kSine || op == kSquareRoot) {
+        Matrix* x = &stack[*top];
+        const double v = x->re[0];
+        if (op == kSine)
+            copyValMatrix(x, std::sin(v), 0.0);
+        else if (v < 0.0)
+            copyValMatrix(x, 0.0, std::sqrt(-v));
+        else
+            copyValMatrix(x, std::sqrt(v), 0.0);
+        return 0;
+    }
     ++*top;
     copyValMatrix(&stack[*top], 0.0, 0.0);
     return 0;
@@ -95,12 +117,43 @@ int32_t graph(double* samples, KeypadCurve* curves, int16_t* traceCount, Operato
             return -1;
         case kRefuse:
             return 1;
+        case kDrawn: {
+            KeypadCurve& c = curves[*traceCount];
+            const int n = int(drawn.x.size());
+            room(c, n);
+            platformHeapFree(c.penUp);
+            c.penUp = nullptr;
+            if (!drawn.pen.empty()) {
+                c.penUp = static_cast<uint8_t*>(platformHeapAlloc(size_t(n)));
+                for (int i = 0; i < n; ++i) c.penUp[i] = drawn.pen[size_t(i)];
+            }
+            for (int i = 0; i < n; ++i) {
+                c.x[i] = drawn.x[size_t(i)];
+                c.y[i] = drawn.y[size_t(i)];
+            }
+            c.pointsAtSamples = 0;
+            c.pointCount = int16_t(n);
+            c.lineFlag = drawn.line;
+            c.markStyle = drawn.mark;
+            c.colour = drawn.colour;
+            const size_t units = std::min(drawn.label.size(), size_t(KEYPAD_CURVE_LABEL_UNITS - 1));
+            std::copy_n(drawn.label.begin(), units, c.label);
+            c.label[units] = 0;
+            c.firstX = c.lastX = n > 0 ? c.x[0] : 0.0;
+            c.smallestY = c.largestY = n > 0 ? c.y[0] : 0.0;
+            ++*traceCount;
+            return -1;
+        }
         default:
             return 0;
     }
 }
 
 }  // namespace
+
+void setDrawnCurve(const DrawnCurve& curve) {
+    drawn = curve;
+}
 
 void installFakeLibrary() {
     KeypadLibrary library{};

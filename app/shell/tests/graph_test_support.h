@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/block_list.h"
 #include "engine/workspace_settings.h"
@@ -20,7 +22,23 @@ namespace shell::testing {
 //   "wave"   doGraph fills a curve at the samples, y = 2x, and asks for a fit
 //   "twice"  doGraph fills two curves of one point each
 //   "refuse" doGraph answers 1 without drawing
+//   "drawn"  doGraph fills one curve as the last setDrawnCurve described it
+//   "sin", "sqrt"  functions of one argument (sqrt of a negative number is
+//            imaginary), for blocks graphed the ordinary way
 void installFakeLibrary();
+
+// What "drawn" draws: points with optional pen bytes, line flag, mark
+// style, colour and label text.
+struct DrawnCurve {
+    std::vector<double> x;
+    std::vector<double> y;
+    std::vector<uint8_t> pen;  // empty: no pen bytes
+    int16_t line = 1;
+    int16_t mark = 0;
+    int16_t colour = 4;
+    std::u16string label;
+};
+void setDrawnCurve(const DrawnCurve& curve);
 
 class GraphTest : public ::testing::Test {
   protected:

@@ -40,6 +40,11 @@ struct GraphRange {
     double yMax = 0.0;
 };
 
+// A pixel coordinate as it is drawn: clamped to +-99999 (NaN to -99999)
+// before it becomes an int, so that far-off points still draw their line
+// towards the plot.
+int pixelOf(double value);
+
 GraphMapping mappingOf(const engine::WorkspaceSettings& settings);
 void storeMapping(engine::WorkspaceSettings& settings, const GraphMapping& mapping);
 

@@ -83,6 +83,15 @@ class GraphModel {
     bool resampleNeeded() const { return resample_; }
     bool redrawNeeded() const { return redraw_; }
     void clearRedrawNeeded() { redraw_ = false; }
+    // The plot must be built again (a new pen width, a new legend setting).
+    void invalidate() { redraw_ = true; }
+
+    // Whether the graph keypad legend is drawn behind the plot.
+    bool showOnBackground() const { return showOnBackground_; }
+    void setShowOnBackground(bool on) {
+        showOnBackground_ = on;
+        redraw_ = true;
+    }
 
     // A range command, then the square aspect and a new sampling when the
     // x range changed and some curve depends on it.
@@ -91,6 +100,15 @@ class GraphModel {
     // the square aspect, resampling if needed.
     void settingsChanged();
     GraphKeyAction key(GraphKey key);
+
+    // Pointer gestures of a desktop window. A drag saves the mapping for
+    // Undo Scaling once, when it starts, and then moves the plot by whole
+    // pixels as the move keys do; the wheel zooms about the pointer's pixel
+    // by `factor` (above 1 in, below 1 out) as a range command, so Undo
+    // Scaling takes either back.
+    void beginDrag() { saveUndo(); }
+    void dragBy(int columns, int rows);
+    void zoomAbout(int column, int row, double factor);
 
     bool traceOn() const { return trace_; }
     void setTrace(bool on) { trace_ = on; }
@@ -133,6 +151,7 @@ class GraphModel {
     bool trace_ = false;
     bool imagIgnored_ = false;
     bool resample_ = false;
+    bool showOnBackground_ = false;
     int cursorColumn_ = kGraphWidth / 2;
     int cursorRow_ = kGraphHeight / 2;
 };

@@ -13,8 +13,10 @@
 //     program folder (default, start-up, reset), then emptying (equations,
 //     variables, everything), then settings (Library, RPN Mode, Format...,
 //     the script directory), then About... and Exit at the bottom.
-//   "G": the zoom and range commands, then the graph dialogs, then the way
-//     back to the blocks ("Graph (Record)", as on the Record key).
+//   "G": the zoom and range commands, then the graph dialogs, then the
+//     picture actions (Copy Graph, Save Graph as PNG...) and Trace to Block,
+//     then the way back to the blocks ("Graph (Record)", as on the Record
+//     key).
 #ifndef ORVANA_SHELL_MENUS_H
 #define ORVANA_SHELL_MENUS_H
 

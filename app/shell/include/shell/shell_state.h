@@ -25,6 +25,7 @@
 #include "shell/graph_model.h"
 #include "shell/block_view.h"
 #include "shell/dialogs.h"
+#include "shell/graph_dialogs.h"
 #include "shell/preferences.h"
 
 namespace shell {
@@ -121,6 +122,8 @@ struct ShellState {
 
     // The dialogs the commands open.
     ShellDialogs dialogs = inactiveDialogs();
+    // The graph view's dialogs.
+    GraphDialogViews graphDialogs = inactiveGraphDialogs();
 
     // The graph view's model; created with the state.
     std::unique_ptr<GraphModel> graph;
