@@ -19,15 +19,14 @@ bool lettersOnly(std::u16string_view name) {
 
 BlockList::BlockList() {
     blocks_.push_back(std::make_unique<EquationBlock>());
-    setAnswerSource(this);
 }
 
 BlockList::~BlockList() {
     clearFunctions();
-    if (answerSource() == this) setAnswerSource(nullptr);
 }
 
 void BlockList::evaluateBlock(int k) {
+    const AnswerSourceScope answers(*this);
     setStackTop(kBlockStartTop);
     blocks_[k]->evaluate();
 }

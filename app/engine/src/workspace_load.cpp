@@ -9,12 +9,13 @@
 #include "engine/workspace_note.h"
 #include "engine/workspace_settings.h"
 #include "lattix.h"
+#include "engine_state_data.h"
 #include "workspace_image.h"
 
 namespace engine {
 namespace {
 
-uint32_t lastOptions = 0;
+constinit uint32_t& lastOptions = theEngineState.lastLoadOptions;
 
 // The settings fields the file held completely, in file order.
 void applySettings(const WorkspaceImage& image, WorkspaceSettings& s) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/block_list.h"
 #include "engine/display_format.h"
@@ -15,7 +16,7 @@ namespace {
 
 class BlockListTest : public ::testing::Test {
 protected:
-    void SetUp() override { engine::resetVariables(); }
+    void SetUp() override { engine::engineState().reset(); }
 
     // Types a line into the active block and presses EXE.
     void type(const std::u16string& text, ExeMode mode = ExeMode::Normal) {

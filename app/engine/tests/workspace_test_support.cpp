@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/evaluator.h"
 #include "engine/script_cache.h"
@@ -100,16 +101,7 @@ FileBytes& FileBytes::block(std::u16string_view t, std::u16string_view note, uin
 }
 
 void WorkspaceTest::resetEngine() {
-    clearScriptCache();
-    resetUserFunctions();
-    resetVariables();
-    resetWorkspaceSettings();
-    setWorkspaceNote(u"");
-    clearScriptAbort();
-    setGraphViewShowing(false);
-    setEvaluationFlag(false);
-    setAnswerIndex(-1);
-    setStackTop(kBlockStartTop);
+    engineState().reset();
 }
 
 void WorkspaceTest::SetUp() {

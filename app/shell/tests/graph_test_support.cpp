@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/engine_state.h"
 #include "engine/library_table.h"
 #include "engine/value_stack.h"
 #include "engine/variables.h"
@@ -112,10 +113,8 @@ void installFakeLibrary() {
 }
 
 void GraphTest::SetUp() {
-    engine::resetVariables();
+    engine::engineState().reset();
     engine::resetLibraries();
-    engine::resetStack();
-    engine::resetWorkspaceSettings();
     blocks_ = std::make_unique<engine::BlockList>();
     model_ = std::make_unique<GraphModel>(*blocks_, engine::workspaceSettings());
 }
@@ -123,9 +122,8 @@ void GraphTest::SetUp() {
 void GraphTest::TearDown() {
     model_.reset();
     blocks_.reset();
+    engine::engineState().reset();
     engine::resetLibraries();
-    engine::resetVariables();
-    engine::resetWorkspaceSettings();
 }
 
 engine::EquationBlock& GraphTest::enter(std::u16string_view text, int colour) {

@@ -33,8 +33,8 @@ struct UndoRecord {
     std::u16string second;
 };
 
-// The list answers ANS and its relatives for the evaluator while it lives (the
-// most recently created list does).
+// The list answers ANS and its relatives for the evaluator while one of its
+// blocks evaluates (it installs itself as the answer source for that time).
 class BlockList : public AnswerSource {
 public:
     // One empty block, active.
