@@ -117,8 +117,7 @@ void applyBlocks(const WorkspaceImage& image, BlockList& blocks) {
         b.setFlags(stored.flags);
     }
     // clear() left one empty block in front of the loaded ones.
-    if (blocks.count() > 1) blocks.dropFirst();
-    blocks.setActive(0);
+    blocks.dropFirst();
 }
 
 bool loadFull(const char16_t* path, uint32_t options, BlockList* blocks) {

@@ -62,9 +62,10 @@ TEST_F(EngineStateTest, AnsFollowsTheDocumentBeingEvaluated) {
     BlockList first;
     BlockList second;
     auto type = [](BlockList& list, std::u16string_view text) {
-        list.setEditLine(text);
-        list.exe(ExeMode::Normal);
-        return valueToText(list.block(list.count() - 2).answer(), 250);
+        const int k = list.count() - 1;
+        list.execute(k, text);
+        list.appendEmpty();
+        return valueToText(list.block(k).answer(), 250);
     };
     EXPECT_EQ(type(first, u"5"), u"5");
     EXPECT_EQ(type(second, u"70"), u"70");

@@ -147,10 +147,9 @@ void WorkspaceTest::saveScript(std::u16string_view name,
 }
 
 uint16_t WorkspaceTest::enter(BlockList& blocks, std::u16string_view line) {
-    blocks.setActive(blocks.count() - 1);
-    blocks.setEditLine(line);
-    const int executed = blocks.active();
-    blocks.exe(ExeMode::Normal);
+    const int executed = blocks.count() - 1;
+    blocks.execute(executed, line);
+    blocks.appendEmpty();
     return blocks.block(executed).status();
 }
 

@@ -129,9 +129,8 @@ void GraphTest::TearDown() {
 engine::EquationBlock& GraphTest::enter(std::u16string_view text, int colour) {
     engine::BlockList& list = *blocks_;
     const int index = list.count() - 1;
-    list.setActive(index);
-    list.setEditLine(text);
-    list.exe(engine::ExeMode::Normal);
+    list.execute(index, text);
+    list.appendEmpty();
     engine::EquationBlock& block = list.block(index);
     block.setFlags((block.flags() & ~engine::kGraphColourMask) | uint32_t(colour));
     return block;
