@@ -94,37 +94,25 @@ void BlockList::clear() {
     blocks_.push_back(std::make_unique<EquationBlock>());
 }
 
-void BlockList::remove(int index) {
-    if (count() < 2 || index < 0 || index >= count()) return;
+bool BlockList::remove(int index) {
+    if (count() < 2 || index < 0 || index >= count()) return false;
     blocks_.erase(blocks_.begin() + index);
-    if (active_ > index || active_ >= count()) --active_;
-    editLine_ = activeBlock().text();
+    return true;
 }
 
 void BlockList::removeAfter(int index) {
     if (index < 0 || index >= count() - 1) return;
     blocks_.erase(blocks_.begin() + index + 1, blocks_.end());
-    if (active_ > index) {
-        active_ = index;
-        editLine_ = activeBlock().text();
-    }
 }
 
 void BlockList::removeBefore(int index) {
     if (index <= 0 || index >= count()) return;
     blocks_.erase(blocks_.begin(), blocks_.begin() + index);
-    if (active_ < index) {
-        active_ = 0;
-        editLine_ = activeBlock().text();
-    } else {
-        active_ -= index;
-    }
 }
 
 void BlockList::replace(int index, std::unique_ptr<EquationBlock> block) {
     if (index < 0 || index >= count() || block == nullptr) return;
     blocks_[size_t(index)] = std::move(block);
-    if (index == active_) editLine_ = activeBlock().text();
 }
 
 EquationBlock& BlockList::append(std::u16string_view text) {

@@ -30,7 +30,7 @@ void toggleFullScreen(ShellState& state) {
     if (state.fullScreen) {
         state.fullScreen = false;
         state.view.setBlockAreaHeight(kBlockAreaNormal);
-        state.view.setFirstVisible(state.blocks, state.blocks.active());
+        state.view.setFirstVisible(state.blocks(), state.document.active());
         state.keypadShown = true;
         state.keypadTop = kKeypadTop;
     } else {
@@ -44,7 +44,7 @@ void toggleFullScreen(ShellState& state) {
 
 void toggleRpnMode(ShellState& state) {
     state.rpnMode = !state.rpnMode;
-    state.blocks.setRpnDisplay(state.rpnMode);
+    state.document.setRpnDisplay(state.rpnMode);
     if (state.rpnMode) {
         // The RPN entry values start again from zero.
         engine::WorkspaceSettings& settings = engine::workspaceSettings();

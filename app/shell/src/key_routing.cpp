@@ -4,6 +4,7 @@
 #include "engine/key_help.h"
 #include "engine/library_table.h"
 #include "engine/messages.h"
+#include "platform/edit_control.h"
 #include "shell/help_strings.h"
 
 namespace shell {
@@ -15,9 +16,9 @@ constexpr uint16_t kMessageEqnTooLong = 7;
 constexpr int kFirstLibraryPage = 2;
 
 void typeCharacter(ShellState& state, char16_t c) {
-    engine::BlockList& blocks = state.blocks;
+    WorkspaceDocument& document = state.document;
     if (c == kEnter) {
-        state.view.exe(blocks, engine::ExeMode::Normal);
+        state.view.exe(document, ExeMode::Normal);
         state.pending.updateScrollBar = true;
         state.pending.redrawBlockArea = true;
         return;
@@ -26,14 +27,17 @@ void typeCharacter(ShellState& state, char16_t c) {
         eraseBeforeCaret(state);
         return;
     }
-    std::u16string line = blocks.editLine();
-    if (line.size() >= size_t(kEditLimit)) {
+    const PlatformWindow edit = document.editLine();
+    int32_t start = 0;
+    int32_t end = 0;
+    platformEditGetSelection(edit, &start, &end);
+    platformEditSetSelection(edit, end, end);
+    const char16_t text[2] = {c, 0};
+    if (!platformEditReplaceSelection(edit, text)) {
         engine::showError(kMessageEqnTooLong, state.windows.main);
         return;
     }
-    line.push_back(c);
-    blocks.setEditLine(line);
-    blocks.undoRecord().kind = 6;
+    document.undoRecord().kind = engine::UndoKind::EditLineChanged;
 }
 
 }  // namespace
@@ -60,10 +64,16 @@ void showKeyHelpFor(ShellState& state, uint32_t keyCode) {
 }
 
 void eraseBeforeCaret(ShellState& state) {
-    std::u16string line = state.blocks.editLine();
-    if (line.empty()) return;
-    line.pop_back();
-    state.blocks.setEditLine(line);
+    const PlatformWindow edit = state.document.editLine();
+    int32_t start = 0;
+    int32_t end = 0;
+    platformEditGetSelection(edit, &start, &end);
+    if (start == end) {
+        if (start == 0) return;
+        platformEditSetSelection(edit, start - 1, end);
+    }
+    platformEditReplaceSelection(edit, u"");
+    state.document.undoRecord().kind = engine::UndoKind::EditLineChanged;
 }
 
 void moveTokenCursor(ShellState&, bool) {}

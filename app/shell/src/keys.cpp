@@ -32,12 +32,12 @@ void nextPage(ShellState& state) {
 }
 
 void moveBetweenBlocks(ShellState& state, bool up) {
-    engine::BlockList& blocks = state.blocks;
+    WorkspaceDocument& document = state.document;
     if (up)
-        state.view.moveUp(blocks);
+        state.view.moveUp(document);
     else
-        state.view.moveDown(blocks);
-    if (state.rpnMode) blocks.setRpnDisplay(blocks.active() == blocks.count() - 1);
+        state.view.moveDown(document);
+    if (state.rpnMode) document.setRpnDisplay(document.active() == document.blocks().count() - 1);
     state.pending.updateScrollBar = true;
     state.pending.redrawBlockArea = true;
 }

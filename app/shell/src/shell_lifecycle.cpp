@@ -1,8 +1,6 @@
 // The start-up sequence and the destroy handling.
 #include "shell/shell_lifecycle.h"
 
-#include "engine/library_loader.h"
-#include "engine/scripts.h"
 #include "engine/script_cache.h"
 #include "engine/script_folder.h"
 #include "engine/value_stack.h"
@@ -55,13 +53,15 @@ void startShell(ShellState& state, const StartupOptions& options) {
     engine::resetStack();
     engine::resetWorkspaceSettings();
     state.formats = FormatSlots{};
-    engine::installScriptSupport();
 
     state.fullScreen = false;
     state.view.setBlockAreaHeight(kBlockAreaNormal);
 
-    // Libraries, then the preferences that name them, then the number format.
-    engine::loadKeypadLibraries(options.moduleFolder.c_str());
+    // Libraries (with the script support), then the preferences that name
+    // them, then the number format.
+    state.engine = options.moduleFolder.empty()
+                       ? std::make_unique<EngineStartup>(u"")
+                       : std::make_unique<EngineStartup>(u"", options.moduleFolder);
     takePreferences(state, readPreferencesFile(programFilePath(kPreferencesFileName).c_str(),
                                                loadedLibraryNames(), documentsFolder()));
     applyNumberFormat(state.formats);
@@ -76,7 +76,7 @@ void startShell(ShellState& state, const StartupOptions& options) {
     }
 
     // The graph view takes the range the Workspace brought.
-    state.graph = std::make_unique<GraphModel>(state.blocks, engine::workspaceSettings());
+    state.graph = std::make_unique<GraphModel>(state.blocks(), engine::workspaceSettings());
 
     if (opensWorkspaceFile(options.commandLine)) {
         loadWorkspaceFile(state, options.commandLine, 0);
@@ -99,13 +99,13 @@ void destroyShell(ShellState& state) {
     saveProgramFile(state, kDefaultFileName);
     writePreferencesFile(programFilePath(kPreferencesFileName).c_str(), currentPreferences(state),
                          loadedLibraryNames());
-    state.blocks.clear();
-    state.blocks.clearFunctions();
+    state.document.clear();
+    state.blocks().clearFunctions();
     state.copiedBlock.reset();
     engine::clearScriptCache();
     engine::resetStack();
     engine::resetVariables();
-    engine::unloadKeypadLibraries();
+    state.engine.reset();
     state.pending.closeWindow = true;
 }
 

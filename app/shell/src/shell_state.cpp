@@ -6,7 +6,7 @@
 namespace shell {
 
 ShellState::ShellState()
-    : graph(std::make_unique<GraphModel>(blocks, engine::workspaceSettings())) {}
+    : graph(std::make_unique<GraphModel>(document.blocks(), engine::workspaceSettings())) {}
 
 ShellState::~ShellState() = default;
 

@@ -35,32 +35,32 @@ protected:
 using Texts = std::vector<std::u16string>;
 
 TEST_F(ShellCommands, DeleteEqnNeedsTwoBlocks) {
-    blocks().setEditLine(u"1+2");
+    doc().setEditText(u"1+2");
     command(kCmdDeleteEqn);
     EXPECT_EQ(blocks().count(), 1);
-    EXPECT_EQ(blocks().editLine(), u"1+2");
+    EXPECT_EQ(doc().editText(), u"1+2");
     EXPECT_TRUE(state().pending.redrawBlockArea);
 
     command(kCmdClearEdit);
     enter(u"1");
     enter(u"2");
     enter(u"3");
-    blocks().setActive(1);
+    doc().setActive(1);
     command(kCmdDeleteEqn);
     EXPECT_EQ(texts(), (Texts{u"1", u"3", u""}));
-    EXPECT_EQ(blocks().active(), 1);  // the block below
-    EXPECT_EQ(blocks().editLine(), u"3");
-    EXPECT_EQ(blocks().undoRecord().kind, 0);
-    blocks().setActive(2);
+    EXPECT_EQ(doc().active(), 1);  // the block below
+    EXPECT_EQ(doc().editText(), u"3");
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind(0));
+    doc().setActive(2);
     command(kCmdDeleteEqn);
     EXPECT_EQ(texts(), (Texts{u"1", u"3"}));
-    EXPECT_EQ(blocks().active(), 1);  // the new last block
+    EXPECT_EQ(doc().active(), 1);  // the new last block
 }
 
 TEST_F(ShellCommands, AllAboveOnTheFirstBlockDeletesNothing) {
     enter(u"1");
     enter(u"2");
-    blocks().setActive(0);
+    doc().setActive(0);
     backend_.queueMessageBoxAnswer(PLATFORM_IDYES);
     command(kCmdDeleteAbove);
     ASSERT_EQ(backend_.messageBoxes().size(), 1u);
@@ -68,27 +68,27 @@ TEST_F(ShellCommands, AllAboveOnTheFirstBlockDeletesNothing) {
     EXPECT_EQ(backend_.messageBoxes()[0].caption, u"Orvana");
     EXPECT_EQ(backend_.messageBoxes()[0].style, PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION);
     EXPECT_EQ(texts(), (Texts{u"1", u"2", u""}));
-    EXPECT_EQ(blocks().active(), 0);
+    EXPECT_EQ(doc().active(), 0);
 }
 
 TEST_F(ShellCommands, AllAboveAndAllBelowDeleteOnYesOnly) {
     for (const char16_t* t : {u"1", u"2", u"3", u"4"}) enter(t);
-    blocks().setActive(2);
+    doc().setActive(2);
     backend_.queueMessageBoxAnswer(PLATFORM_IDNO);
     command(kCmdDeleteAbove);
     EXPECT_EQ(blocks().count(), 5);
     backend_.queueMessageBoxAnswer(PLATFORM_IDYES);
     command(kCmdDeleteAbove);
     EXPECT_EQ(texts(), (Texts{u"3", u"4", u""}));
-    EXPECT_EQ(blocks().active(), 0);
+    EXPECT_EQ(doc().active(), 0);
     EXPECT_EQ(state().view.firstVisible(), 0);
 
-    blocks().setActive(1);
+    doc().setActive(1);
     backend_.queueMessageBoxAnswer(PLATFORM_IDYES);
     command(kCmdDeleteBelow);
     EXPECT_EQ(backend_.messageBoxes().back().text, u"Do you want to delete all blocks below this one?");
     EXPECT_EQ(texts(), (Texts{u"3", u"4"}));
-    EXPECT_EQ(blocks().active(), 1);
+    EXPECT_EQ(doc().active(), 1);
 
     // A single block is not asked about.
     backend_.clear();
@@ -101,8 +101,8 @@ TEST_F(ShellCommands, AllAboveAndAllBelowDeleteOnYesOnly) {
 TEST_F(ShellCommands, EditsCommittedBeforeDeletingAreKept) {
     enter(u"1");
     enter(u"2");
-    blocks().setActive(1);
-    blocks().setEditLine(u"5*5");
+    doc().setActive(1);
+    doc().setEditText(u"5*5");
     backend_.queueMessageBoxAnswer(PLATFORM_IDYES);
     command(kCmdDeleteBelow);
     EXPECT_EQ(texts(), (Texts{u"1", u"5*5"}));
@@ -115,25 +115,25 @@ TEST_F(ShellCommands, UndoAfterExeOnTheLastBlockTakesTheNewBlockAway) {
     ASSERT_EQ(answer(0), 42.0);
     command(kCmdUndo);
     EXPECT_EQ(blocks().count(), 1);
-    EXPECT_EQ(blocks().active(), 0);
-    EXPECT_EQ(blocks().editLine(), u"6*7");
+    EXPECT_EQ(doc().active(), 0);
+    EXPECT_EQ(doc().editText(), u"6*7");
     EXPECT_EQ(blocks().block(0).text(), u"");
     EXPECT_EQ(answer(0), 0.0);
-    EXPECT_EQ(blocks().undoRecord().kind, 0);
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind(0));
     // One level only: a second undo changes nothing.
     command(kCmdUndo);
     EXPECT_EQ(blocks().count(), 1);
-    EXPECT_EQ(blocks().editLine(), u"6*7");
+    EXPECT_EQ(doc().editText(), u"6*7");
 }
 
 TEST_F(ShellCommands, UndoAfterExeOnAnEarlierBlockRestoresItsText) {
     enter(u"2");
     enter(u"ANS*10");
-    blocks().setActive(0);
-    blocks().setEditLine(u"3");
+    doc().setActive(0);
+    doc().setEditText(u"3");
     onCharacter(state(), u'\r');
     ASSERT_EQ(answer(1), 30.0);
-    blocks().setActive(1);
+    doc().setActive(1);
     command(kCmdUndo);
     EXPECT_EQ(blocks().block(0).text(), u"2");
     EXPECT_EQ(answer(0), 2.0);
@@ -144,50 +144,50 @@ TEST_F(ShellCommands, UndoOfRpnOperationsRestoresTheEntries) {
     enter(u"1+2");
     enter(u"3*4");
     // Kind 3: the block above the last was replaced.
-    engine::UndoRecord& undo = blocks().undoRecord();
-    undo = engine::UndoRecord{3, u"5", u""};
+    engine::UndoRecord& undo = doc().undoRecord();
+    undo = engine::UndoRecord{engine::UndoKind(3), u"5", u""};
     command(kCmdUndo);
     EXPECT_EQ(texts(), (Texts{u"1+2", u"5", u""}));
     EXPECT_EQ(answer(1), 5.0);
-    EXPECT_EQ(blocks().undoRecord().kind, 0);
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind(0));
 
     // Kind 4 with the last block active: the edit line gets the first text.
-    undo = engine::UndoRecord{4, u"8", u"7"};
+    undo = engine::UndoRecord{engine::UndoKind(4), u"8", u"7"};
     command(kCmdUndo);
     EXPECT_EQ(texts(), (Texts{u"1+2", u"7", u""}));
-    EXPECT_EQ(blocks().editLine(), u"8");
+    EXPECT_EQ(doc().editText(), u"8");
 
     // Kind 2: the last block is executed, then the two above it restored.
-    blocks().setEditLine(u"");
-    blocks().setActive(0);
-    undo = engine::UndoRecord{2, u"20", u"10"};
+    doc().setEditText(u"");
+    doc().setActive(0);
+    undo = engine::UndoRecord{engine::UndoKind(2), u"20", u"10"};
     command(kCmdUndo);
     ASSERT_GE(blocks().count(), 3);
     const int n = blocks().count();
     EXPECT_EQ(blocks().block(n - 3).text(), u"10");
     EXPECT_EQ(blocks().block(n - 2).text(), u"20");
     EXPECT_EQ(answer(n - 2), 20.0);
-    EXPECT_EQ(blocks().undoRecord().kind, 0);
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind(0));
 }
 
 TEST_F(ShellCommands, UndoOfATypedKeyPutsTheStoredTextBack) {
     enter(u"12");
-    blocks().setActive(0);
+    doc().setActive(0);
     for (char16_t c : std::u16string(u"+1")) onCharacter(state(), c);
-    ASSERT_EQ(blocks().editLine(), u"12+1");
-    ASSERT_EQ(blocks().undoRecord().kind, 6);
+    ASSERT_EQ(doc().editText(), u"12+1");
+    ASSERT_EQ(doc().undoRecord().kind, engine::UndoKind(6));
     command(kCmdUndo);
-    EXPECT_EQ(blocks().editLine(), u"12");
-    EXPECT_EQ(blocks().undoRecord().kind, 6);  // stays set
+    EXPECT_EQ(doc().editText(), u"12");
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind(6));  // stays set
 }
 
 TEST_F(ShellCommands, InsertEqnAtAHundredBlocksReplacesTheFirst) {
     for (int k = 0; k < 99; ++k) enter(u"1");
     ASSERT_EQ(blocks().count(), 100);
-    blocks().setActive(0);
+    doc().setActive(0);
     command(kCmdInsertEqn);
     EXPECT_EQ(blocks().count(), 100);
-    EXPECT_EQ(blocks().active(), 0);
+    EXPECT_EQ(doc().active(), 0);
     EXPECT_EQ(blocks().block(0).text(), u"");
     EXPECT_EQ(blocks().block(1).text(), u"1");
 
@@ -195,27 +195,27 @@ TEST_F(ShellCommands, InsertEqnAtAHundredBlocksReplacesTheFirst) {
     command(kCmdClearEqns);
     enter(u"1");
     enter(u"2");
-    blocks().setActive(1);
-    blocks().setEditLine(u"9");
+    doc().setActive(1);
+    doc().setEditText(u"9");
     command(kCmdInsertEqn);
     EXPECT_EQ(texts(), (Texts{u"1", u"", u"9", u""}));
-    EXPECT_EQ(blocks().active(), 1);
+    EXPECT_EQ(doc().active(), 1);
 }
 
 TEST_F(ShellCommands, CopyAndPasteGiveAFullCopy) {
     enter(u"\"ab\"");
     enter(u"2^0.5");
-    blocks().setActive(0);
-    blocks().activeBlock().setDegrees(true);
+    doc().setActive(0);
+    doc().activeBlock().setDegrees(true);
     command(kCmdGraphGreen);
     command(kCmdPasteEqn);  // nothing copied yet
     EXPECT_EQ(blocks().block(0).text(), u"\"ab\"");
     command(kCmdCopyEqn);
-    blocks().setActive(1);
+    doc().setActive(1);
     command(kCmdPasteEqn);
     const engine::EquationBlock& pasted = blocks().block(1);
     EXPECT_EQ(pasted.text(), u"\"ab\"");
-    EXPECT_EQ(blocks().editLine(), u"\"ab\"");
+    EXPECT_EQ(doc().editText(), u"\"ab\"");
     EXPECT_TRUE(pasted.degrees());
     EXPECT_EQ(pasted.graphColour(), 2);
     EXPECT_EQ(pasted.answer()->kind, blocks().block(0).answer()->kind);
@@ -223,8 +223,8 @@ TEST_F(ShellCommands, CopyAndPasteGiveAFullCopy) {
     // gone still works.
     command(kCmdClearEqns);
     command(kCmdPasteEqn);
-    blocks().activeBlock().evaluate();
-    EXPECT_EQ(blocks().activeBlock().status(), 0);
+    doc().activeBlock().evaluate();
+    EXPECT_EQ(doc().activeBlock().status(), 0);
 }
 
 TEST_F(ShellCommands, GraphColoursAndAngleMode) {
@@ -236,13 +236,13 @@ TEST_F(ShellCommands, GraphColoursAndAngleMode) {
     };
     const Row rows[] = {{kCmdGraphRed, 1},    {kCmdGraphGreen, 2}, {kCmdGraphYellow, 3},
                         {kCmdGraphBlue, 4},   {kCmdGraphPurple, 5}, {kCmdGraphClear, 0}};
-    blocks().setActive(1);
+    doc().setActive(1);
     for (const Row& row : rows) {
         command(row.command);
         EXPECT_EQ(blocks().block(1).graphColour(), row.colour) << row.command;
     }
     command(kCmdGraphRed);
-    blocks().setActive(0);
+    doc().setActive(0);
     command(kCmdGraphBlue);
     command(kCmdDegRad);
     EXPECT_TRUE(blocks().block(0).degrees());
@@ -255,9 +255,9 @@ TEST_F(ShellCommands, GraphColoursAndAngleMode) {
 TEST_F(ShellCommands, ClearCommandsEmptyWhatTheySay) {
     enter(u"v=3");
     engine::setWorkspaceNote(u"a note");
-    blocks().setEditLine(u"typed");
+    doc().setEditText(u"typed");
     command(kCmdClearEdit);
-    EXPECT_EQ(blocks().editLine(), u"");
+    EXPECT_EQ(doc().editText(), u"");
     command(kCmdClearEqns);
     EXPECT_EQ(texts(), (Texts{u""}));
     EXPECT_EQ(engine::workspaceNote(), u"");
@@ -344,7 +344,7 @@ TEST_F(ShellCommands, ResetWorkspaceReloadsTheStartupFile) {
     enter(u"q+1");
     command(kCmdResetWorkspace);
     EXPECT_EQ(texts(), (Texts{u"q=4", u""}));
-    EXPECT_EQ(blocks().active(), 1);
+    EXPECT_EQ(doc().active(), 1);
     EXPECT_EQ(state().view.firstVisible(), 0);
     EXPECT_EQ(answer(0), 4.0);
 }
@@ -373,7 +373,7 @@ TEST_F(ShellCommands, RpnModeTogglesTheDisplayAndTheCheckMark) {
     engine::workspaceSettings().rpnFirst = 3;
     command(kCmdRpnMode);
     EXPECT_TRUE(state().rpnMode);
-    EXPECT_TRUE(blocks().rpnDisplay());
+    EXPECT_TRUE(doc().rpnDisplay());
     EXPECT_EQ(engine::workspaceSettings().rpnFirst, 0);
     const ShellMenus on(state());
     const auto rpn = std::find_if(on.workspace().begin(), on.workspace().end(), [](auto& i) {
@@ -382,7 +382,7 @@ TEST_F(ShellCommands, RpnModeTogglesTheDisplayAndTheCheckMark) {
     ASSERT_NE(rpn, on.workspace().end());
     EXPECT_EQ(rpn->flags & PLATFORM_MENU_CHECKED, PLATFORM_MENU_CHECKED);
     command(kCmdRpnMode);
-    EXPECT_FALSE(blocks().rpnDisplay());
+    EXPECT_FALSE(doc().rpnDisplay());
     const ShellMenus off(state());
     for (const PlatformMenuItem& i : off.workspace())
         if (i.id == kCmdRpnMode) EXPECT_EQ(i.flags & PLATFORM_MENU_CHECKED, 0u);
@@ -393,26 +393,26 @@ TEST_F(ShellCommands, EditLineNotifications) {
     ASSERT_EQ(backend_.messageBoxes().size(), 1u);
     EXPECT_EQ(backend_.messageBoxes()[0].text, u"Eqn too long. ");
     // A long line wraps to more lines; the count stops at 3.
-    blocks().setEditLine(std::u16string(60, u'7'));
+    doc().setEditText(std::u16string(60, u'7'));
     onCommandMessage(state(), 1, kEditTextChanging);
     EXPECT_GT(state().view.editLineCount(), 1);
-    blocks().setEditLine(std::u16string(99, u'7'));
+    doc().setEditText(std::u16string(99, u'7'));
     onCommandMessage(state(), 1, kEditTextChanging);
     EXPECT_EQ(state().view.editLineCount(), 3);
     // Any other notification code is ignored by the handler.
-    blocks().setEditLine(u"keep");
+    doc().setEditText(u"keep");
     onCommandMessage(state(), kCmdClearEdit, 7);
-    EXPECT_EQ(blocks().editLine(), u"keep");
+    EXPECT_EQ(doc().editText(), u"keep");
 }
 
 TEST_F(ShellCommands, TheEqnsButtonRunsTheChosenCommand) {
-    blocks().setEditLine(u"abc");
+    doc().setEditText(u"abc");
     backend_.queuePopupMenuChoice(std::u16string(u"Clear"));
     onCommandMessage(state(), kCmdMenuButton, 0);
     ASSERT_EQ(backend_.popupMenus().size(), 1u);
     EXPECT_EQ(backend_.popupMenus()[0].x, kPopupX);
     EXPECT_EQ(backend_.popupMenus()[0].y, kPopupY);
-    EXPECT_EQ(blocks().editLine(), u"");
+    EXPECT_EQ(doc().editText(), u"");
 
     // Over the graph view the "G" pop-up opens and leaving goes through it.
     command(kCmdGraph);

@@ -62,12 +62,9 @@ public:
     bool removeLast();
     // Replaces every block by one empty block.
     void clear();
-    // Removes block `index` when at least two blocks exist; the block below
-    // it becomes active (the new last block when it was the last) and the
-    // edit line shows it.
-    void remove(int index);
-    // Removes every block after `index`, or every block before it; the
-    // active block stays the same block (block `index` when it went).
+    // Removes block `index` when at least two blocks exist; false otherwise.
+    bool remove(int index);
+    // Removes every block after `index`, or every block before it.
     void removeAfter(int index);
     void removeBefore(int index);
     // Puts `block` in place of block `index`.

@@ -25,7 +25,9 @@
 #include "shell/graph_model.h"
 #include "shell/block_view.h"
 #include "shell/dialogs.h"
+#include "shell/engine_startup.h"
 #include "shell/preferences.h"
+#include "shell/workspace_document.h"
 
 namespace shell {
 
@@ -98,8 +100,13 @@ struct ShellState {
     // Whether the RPN Mode menu item shows its check mark.
     bool rpnMenuChecked = false;
 
-    // The document: blocks, active block, edit line, undo record.
-    engine::BlockList blocks;
+    // The document: blocks, active block, edit line, undo record, RPN
+    // display, EXE.
+    WorkspaceDocument document;
+    engine::BlockList& blocks() { return document.blocks(); }
+    // The engine brought up by the start-up sequence (keypad libraries,
+    // scripts); null before it and after the destroy handling.
+    std::unique_ptr<EngineStartup> engine;
     // The list on screen: block-area height (112, or 266 in full screen),
     // first visible block, active block's top, edit line count, graph shown.
     BlockView view;
