@@ -98,19 +98,28 @@ void drawIndicator(PlatformSurface* s, int index, int32_t left) {
 
 }  // namespace
 
-ImageList::ImageList(int32_t size, int count, DrawIcon draw) : size_(size), count_(count) {
-    strip_ = platformCreateSurface(size * count, size);
+ImageList::ImageList(int32_t size, int count, DrawIcon draw)
+    : size_(size), count_(count), drawIcon_(draw) {
+    build(1);
+}
+
+void ImageList::build(int32_t scale) {
+    platformDestroySurface(strip_);
+    strip_ = platformCreateScaledSurface(size_ * count_, size_, scale);
     if (strip_ == nullptr) return;
-    platformFillRect(strip_, 0, 0, size * count, size, kTransparentBlue);
-    for (int i = 0; i < count; ++i) draw(strip_, i, size * i);
+    platformFillRect(strip_, 0, 0, size_ * count_, size_, kTransparentBlue);
+    for (int i = 0; i < count_; ++i) drawIcon_(strip_, i, size_ * i);
 }
 
 ImageList::~ImageList() {
     platformDestroySurface(strip_);
 }
 
-void ImageList::draw(PlatformSurface* target, int index, int32_t x, int32_t y) const {
-    if (strip_ == nullptr || index < 0 || index >= count_) return;
+void ImageList::draw(PlatformSurface* target, int index, int32_t x, int32_t y) {
+    if (target == nullptr || index < 0 || index >= count_) return;
+    if (strip_ == nullptr || platformSurfaceScale(strip_) != platformSurfaceScale(target))
+        build(platformSurfaceScale(target));
+    if (strip_ == nullptr) return;
     platformCopyTransparent(target, x, y, strip_, size_ * index, 0, size_, size_,
                             kTransparentBlue);
 }
