@@ -49,11 +49,18 @@ void stroke(PlatformSurface* s, int32_t left, int32_t top, std::initializer_list
     platformDrawPolyline(s, points.data(), n, colour);
 }
 
+// Icons keep a transparent column at each side, so a toolkit pen that
+// spreads half a pixel never reaches the neighbouring icon of the strip.
+
 // A small curve, the graph view in miniature.
 void graphMarker(PlatformSurface* s, int32_t left, PlatformColour colour) {
-    stroke(s, left, 0, {{0, 9}, {2, 4}, {4, 2}, {6, 5}, {8, 9}, {10, 7}}, colour);
-    std::array<PlatformPoint, 6> lower = {
-        {{left, 10}, {left + 2, 5}, {left + 4, 3}, {left + 6, 6}, {left + 8, 10}, {left + 10, 8}}};
+    stroke(s, left, 0, {{1, 9}, {3, 4}, {4, 2}, {6, 5}, {8, 9}, {10, 7}}, colour);
+    std::array<PlatformPoint, 6> lower = {{{left + 1, 10},
+                                           {left + 3, 5},
+                                           {left + 4, 3},
+                                           {left + 6, 6},
+                                           {left + 8, 10},
+                                           {left + 10, 8}}};
     platformDrawPolyline(s, lower.data(), int32_t(lower.size()), colour);
 }
 
@@ -69,7 +76,7 @@ void drawMarker(PlatformSurface* s, int index, int32_t left) {
             stroke(s, left, 0, {{5, 6}, {8, 10}}, kInk);
             break;
         case kIconError:  // a red disc with a white "!"
-            platformDrawEllipse(s, left, 0, left + kMarkerSize, kMarkerSize, kErrorRed, 1);
+            platformDrawEllipse(s, left + 1, 0, left + kMarkerSize - 1, kMarkerSize, kErrorRed, 1);
             platformFillRect(s, left + 5, 2, left + 7, 7, kWhite);
             platformFillRect(s, left + 5, 8, left + 7, 10, kWhite);
             break;
@@ -86,7 +93,7 @@ void drawIndicator(PlatformSurface* s, int index, int32_t left) {
             platformFillRect(s, left + 5, 9, left + 11, 15, kInk);
             break;
         case kIconHelpMode:  // a blue disc with a white "?"
-            platformDrawEllipse(s, left, 0, left + kIndicatorSize, kIndicatorSize, kHelpBlue, 1);
+            platformDrawEllipse(s, left + 1, 0, left + kIndicatorSize - 1, kIndicatorSize, kHelpBlue, 1);
             stroke(s, left, 0, {{5, 5}, {6, 3}, {9, 3}, {10, 5}, {10, 6}, {7, 8}, {7, 10}},
                    kWhite);
             platformFillRect(s, left + 7, 12, left + 9, 14, kWhite);
