@@ -3,6 +3,7 @@
 // (height + 1) / 2 pixels wide and `height` tall, and a printable character
 // sets a 3 x 5 pattern derived from its code, scaled into the cell, so that
 // tests can tell drawn text from background and measure where it went.
+#include <algorithm>
 #include <cstdlib>
 
 #include "headless_drawing.h"
@@ -11,10 +12,22 @@ namespace platform::headless {
 
 namespace {
 
+// Fills the device pixels of the logical rectangle, already clipped.
+void fillDevice(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                int32_t bottom, PlatformColour colour) {
+    const int32_t scale = platformSurfaceScale(surface);
+    const size_t stride = size_t(platformSurfacePixelWidth(surface));
+    uint32_t* pixels = platformSurfacePixels(surface);
+    for (int32_t y = top * scale; y < bottom * scale; ++y)
+        std::fill(pixels + size_t(y) * stride + size_t(left * scale),
+                  pixels + size_t(y) * stride + size_t(right * scale), colour);
+}
+
+// One logical pixel: a scale x scale block of device pixels.
 void plot(PlatformSurface* surface, int32_t x, int32_t y, PlatformColour colour) {
     const int32_t w = platformSurfaceWidth(surface);
     if (x < 0 || y < 0 || x >= w || y >= platformSurfaceHeight(surface)) return;
-    platformSurfacePixels(surface)[size_t(y) * size_t(w) + size_t(x)] = colour;
+    fillDevice(surface, x, y, x + 1, y + 1, colour);
 }
 
 }  // namespace
@@ -26,9 +39,8 @@ void fillRect(void*, PlatformSurface* surface, int32_t left, int32_t top, int32_
     if (top < 0) top = 0;
     if (right > w) right = w;
     if (bottom > h) bottom = h;
-    uint32_t* pixels = platformSurfacePixels(surface);
-    for (int32_t y = top; y < bottom; ++y)
-        for (int32_t x = left; x < right; ++x) pixels[size_t(y) * size_t(w) + size_t(x)] = colour;
+    if (right <= left || bottom <= top) return;
+    fillDevice(surface, left, top, right, bottom, colour);
 }
 
 // Bresenham's line, both ends included.

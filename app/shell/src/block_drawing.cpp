@@ -73,7 +73,7 @@ int32_t BlockView::drawBlock(WorkspaceDocument& document, int index, PlatformSur
     const int32_t extra = editExtra(active);
     if (active) {
         edit_ = {true, kTextLeft, y + 1, kWrapWidth,
-                 (display_.rows == 0 ? kRowHeight - 2 : kRowHeight) + extra};
+                 (rowsSetting() == 0 ? kRowHeight - 2 : kRowHeight) + extra};
         drawEditLine(surface, edit);
     } else if (!block.text().empty()) {
         const std::u16string_view text = block.text();
@@ -88,7 +88,7 @@ int32_t BlockView::drawBlock(WorkspaceDocument& document, int index, PlatformSur
 
     markers_->draw(surface, block.degrees() ? kIconDegrees : kIconRadians, kMarkerX, y + 6);
     const bool comment = block.status() == engine::kStatusComment;
-    if (display_.rows != 0 && !comment) {
+    if (rowsSetting() != 0 && !comment) {
         markers_->draw(surface, graphMarkerIcon(block.graphColour()), kMarkerX, y + kRowHeight);
         if (block.status() != 0) markers_->draw(surface, kIconError, kErrorX, y + kRowHeight);
         if (!block.text().empty()) drawAnswer(block, surface, y + kRowHeight + extra, y + h);
@@ -110,7 +110,7 @@ void BlockView::drawAnswer(engine::EquationBlock& block, PlatformSurface* surfac
     // Rows the block has room for; what does not fit is not drawn (it would
     // only be painted over by the next block).
     const int room = std::max<int32_t>((bottom - top) / kRowHeight, 0);
-    const int rows = std::min(display_.rows, 3);
+    const int rows = rowsSetting();
     if (block.status() != 0) {
         drawWrapped(surface, kAnswerLeft, top, engine::messageText(block.status()), normalFont(),
                     kInk, kWrapWidth, 1, graphShown_, room);

@@ -36,6 +36,10 @@ void BlockView::setFirstVisible(const engine::BlockList& list, int index) {
     firstVisible_ = std::clamp(index, 0, list.count() - 1);
 }
 
+int BlockView::rowsSetting() const {
+    return std::clamp(display_.rows, 0, kMaxAnswerRows);
+}
+
 int32_t BlockView::editExtra(bool asActive) const {
     if (!asActive || graphShown_) return 0;
     return kRowHeight * std::min(editLines_ - 1, kMaxEditLines - 1);
@@ -43,8 +47,8 @@ int32_t BlockView::editExtra(bool asActive) const {
 
 int32_t BlockView::height(const engine::BlockList& list, int index, bool asActive) const {
     const engine::EquationBlock& block = list.block(index);
-    const int setting = std::max(display_.rows, 0);
-    int rows = std::min(setting, kMaxAnswerRows);
+    const int setting = rowsSetting();
+    int rows = setting;
     const int32_t extra = editExtra(asActive);
     const int editRows = extra / kRowHeight;
     if (rows + editRows > kMaxAnswerRows) rows = kMaxAnswerRows - editRows;

@@ -46,6 +46,17 @@ void drawTextPart(PlatformSurface* surface, int32_t x, int32_t y, std::u16string
     platformDrawText(surface, x, y, terminated.c_str(), &font, colour);
 }
 
+void drawCentredText(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom, std::u16string_view text, const PlatformFont& font,
+                     PlatformColour colour) {
+    const size_t fit = fittingCharacters(text, font, right - left);
+    text = text.substr(0, fit);
+    const int32_t width = textWidth(text, font);
+    const int32_t height = font.height < 0 ? -font.height : font.height;
+    drawTextPart(surface, left + (right - left - width) / 2, top + (bottom - top - height) / 2,
+                 text, font, colour);
+}
+
 size_t fittingCharacters(std::u16string_view text, const PlatformFont& font, int32_t width) {
     if (width <= 0) return 0;
     if (textWidth(text, font) <= width) return text.size();

@@ -126,6 +126,8 @@ class BlockView {
     bool scroll(const engine::BlockList& list, ScrollAction action, int thumb = 0);
 
   private:
+    // The rows setting, read as 0 to 3 whatever the slot holds.
+    int rowsSetting() const;
     // Extra pixels of the active block for edit lines beyond the first.
     int32_t editExtra(bool asActive) const;
     void drawAnswer(engine::EquationBlock& block, PlatformSurface* surface, int32_t top,

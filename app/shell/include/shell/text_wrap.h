@@ -56,6 +56,12 @@ int drawWrapped(PlatformSurface* surface, int32_t left, int32_t top, std::u16str
 void drawTextPart(PlatformSurface* surface, int32_t x, int32_t y, std::u16string_view text,
                   const PlatformFont& font, PlatformColour colour);
 
+// Draws text centred in the rectangle (left, top)-(right, bottom), cut at
+// the right when it is wider.
+void drawCentredText(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom, std::u16string_view text, const PlatformFont& font,
+                     PlatformColour colour);
+
 // The width of text in the font.
 int32_t textWidth(std::u16string_view text, const PlatformFont& font);
 
