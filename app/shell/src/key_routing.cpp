@@ -1,11 +1,11 @@
 // Key codes into the edit line or to their help.
 #include "shell/key_routing.h"
 
-#include "engine/key_help.h"
-#include "engine/library_table.h"
 #include "engine/messages.h"
 #include "platform/edit_control.h"
 #include "shell/help_strings.h"
+#include "shell/shell_painter.h"
+#include "shell/token_cursor.h"
 
 namespace shell {
 namespace {
@@ -13,7 +13,6 @@ namespace {
 constexpr char16_t kEnter = 13;
 constexpr char16_t kBackspace = 8;
 constexpr uint16_t kMessageEqnTooLong = 7;
-constexpr int kFirstLibraryPage = 2;
 
 void typeCharacter(ShellState& state, char16_t c) {
     WorkspaceDocument& document = state.document;
@@ -27,6 +26,7 @@ void typeCharacter(ShellState& state, char16_t c) {
         eraseBeforeCaret(state);
         return;
     }
+    // Text goes in after the highlighted token.
     const PlatformWindow edit = document.editLine();
     int32_t start = 0;
     int32_t end = 0;
@@ -38,6 +38,7 @@ void typeCharacter(ShellState& state, char16_t c) {
         return;
     }
     document.undoRecord().kind = engine::UndoKind::EditLineChanged;
+    selectTokenBeforeCaret(edit);
 }
 
 }  // namespace
@@ -47,20 +48,8 @@ void routeKey(ShellState& state, uint32_t keyCode) {
     if ((keyCode >> 16) == 0) typeCharacter(state, c);
 }
 
-std::u16string composedKeyText(ShellState& state, uint32_t keyCode) {
-    const int page = int(keyCode >> 16);
-    if (page == 0) return std::u16string(1, char16_t(keyCode & 0xFFFF));
-    if (page >= kFirstLibraryPage) {
-        const KeypadLibrary* library = engine::libraryAt(state.currentLibrary + 1);
-        if (library != nullptr) return engine::composeLibraryKey(*library, keyCode);
-    }
-    return {};
-}
-
-void showKeyHelpFor(ShellState& state, uint32_t keyCode) {
-    if (state.graphShown()) return;
-    const engine::KeyHelp help = engine::keyHelp(composedKeyText(state, keyCode), mainProgramModule());
-    engine::showKeyHelp(help, state.windows.main);
+void showHelpOfKey(ShellState& state, uint32_t keyCode) {
+    showKeyHelp(state, keyCode, mainProgramModule());
 }
 
 void eraseBeforeCaret(ShellState& state) {
@@ -74,9 +63,15 @@ void eraseBeforeCaret(ShellState& state) {
     }
     platformEditReplaceSelection(edit, u"");
     state.document.undoRecord().kind = engine::UndoKind::EditLineChanged;
+    selectTokenBeforeCaret(edit);
 }
 
-void moveTokenCursor(ShellState&, bool) {}
+void moveTokenCursor(ShellState& state, bool right) {
+    if (right)
+        tokenCursorRight(state.document.editLine());
+    else
+        tokenCursorLeft(state.document.editLine());
+}
 
 PlatformModule* mainProgramModule() {
     // Refers to the table so that it is linked into every program that can
