@@ -115,6 +115,24 @@ void BlockList::dropFirst() {
     editLine_ = activeBlock().text();
 }
 
+void BlockList::removeAt(int index) {
+    if (count() < 2 || index < 0 || index >= count()) return;
+    blocks_.erase(blocks_.begin() + index);
+    if (active_ > index || active_ == count()) --active_;
+}
+
+void BlockList::swapBlocks(int a, int b) {
+    if (a < 0 || b < 0 || a >= count() || b >= count()) return;
+    std::swap(blocks_[a], blocks_[b]);
+}
+
+void BlockList::evaluateAt(int k) {
+    if (k < 0 || k >= count()) return;
+    setAnswerIndex(k - 1);
+    evaluateBlock(k);
+    setAnswerIndex(k);
+}
+
 void BlockList::clear() {
     blocks_.clear();
     blocks_.push_back(std::make_unique<EquationBlock>());

@@ -67,6 +67,14 @@ public:
     void insertAt(int index);
     // Drops block 0 when at least two blocks exist.
     void dropFirst();
+    // Removes block `index` when at least two blocks exist; the active index
+    // keeps naming the same block, or the one that took its place.
+    void removeAt(int index);
+    // Blocks a and b change places with everything they hold.
+    void swapBlocks(int a, int b);
+    // Evaluates block k as EXE does: the answer index on the block above it
+    // while it runs, then on k.
+    void evaluateAt(int k);
     // Replaces every block by one empty block.
     void clear();
     // Appends a block with this text (compiled, not evaluated), as loading a

@@ -1,0 +1,32 @@
+// Key insertion: every key that produces text ends here with its 32-bit key
+// code (character + page x 65536). Pages 0 and 1 are the main program's own
+// keys, pages 2 to 4 go to the current keypad library's MapKeyboard; in the
+// RPN display the keys compose expressions from the RPN stack instead.
+#ifndef ORVANA_ENGINE_KEY_INSERTION_H
+#define ORVANA_ENGINE_KEY_INSERTION_H
+
+#include <cstdint>
+
+#include "engine/key_host.h"
+
+namespace engine {
+
+inline constexpr char16_t kEnterKey = 13;
+inline constexpr char16_t kBackspaceKey = 8;
+
+// Inserts one key, then highlights the token left of the caret.
+void insertKey(KeyHost& host, uint32_t keyCode);
+
+// The RPN Mode command: toggles RPN mode; switching it on turns the RPN
+// display on (while the last block is active) and resets the two RPN entry
+// values Workspace files store; switching it off turns the display off.
+void toggleRpnMode(KeyHost& host);
+
+// Undoes what key insertion recorded: kinds 2 to 7 of key_host.h. Kind 6
+// stays set afterwards, the others become 0. False for a kind EXE records
+// (0, 1, -1 - n), which the block list undoes.
+bool undoKeyEntry(KeyHost& host);
+
+}  // namespace engine
+
+#endif
