@@ -10,6 +10,7 @@
 #include "engine/name_lookup.h"
 #include "engine/parser.h"
 #include "engine/rpn_text.h"
+#include "engine/token_cursor.h"
 #include "engine/user_functions.h"
 #include "platform/edit_control.h"
 #include "rpn_composition_internal.h"
@@ -231,6 +232,7 @@ bool Composer::run() {
 }
 
 bool Composer::typeIntoLine() {
+    collapseSelection(host_.editLine());
     const std::u16string text(t_);
     if (!platformEditReplaceSelection(host_.editLine(), text.c_str()))
         host_.reportError(kStatusTextTooLong);
