@@ -3,6 +3,7 @@
 // each kind of operation.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,15 @@ protected:
         host.startRpn();
     }
 
+    // Presses each case's keys on an empty document and checks the result.
+    void run(std::span<const RpnCase> cases) {
+        for (const RpnCase& c : cases) {
+            host.clear();
+            host.press(c.keys);
+            check(c);
+        }
+    }
+
     void check(const RpnCase& c) {
         EXPECT_EQ(joined(host.entries()), joined(c.entries)) << c.name;
         EXPECT_EQ(utf8(host.line()), utf8(c.line)) << c.name;
@@ -76,11 +86,7 @@ TEST_F(RpnTest, OperatorKeysComposeTextsWithTheParenthesesPrecedenceNeeds) {
         {"a lone entry cannot add", u"7\r" PLUS, {u"7"}, u"", 7},
         {"nothing at all", PLUS, {}, u"", 0},
     };
-    for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(cases);
 }
 
 TEST_F(RpnTest, ReferencesOfAMovedTextKeepTheirTargetOrBecomeItsValue) {
@@ -89,11 +95,7 @@ TEST_F(RpnTest, ReferencesOfAMovedTextKeepTheirTargetOrBecomeItsValue) {
         {"reference past it", u"4\r5\rANS(2)+1" TIMES, {u"4", u"5*(ANS(1)+1)"}, u"", 25},
         {"entry reference merged", u"4\r5\rANS(1)*2\r" PLUS, {u"4", u"5+(5)*2"}, u"", 15},
     };
-    for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(cases);
 }
 
 TEST_F(RpnTest, SignChangeTogglesTheNumberOrItsExponentAndNegatesTheTopEntry) {
@@ -120,11 +122,7 @@ TEST_F(RpnTest, SignChangeTogglesTheNumberOrItsExponentAndNegatesTheTopEntry) {
         {"negated product", u"-(1+2)*(3)\r" SIGN, {u"-(-(1+2)*(3))"}, u"", 9},
         {"assignment", u"b=6\r" SIGN, {u"b=-6"}, u"", -6},
     };
-    for (const RpnCase& c : tops) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(tops);
 }
 
 TEST_F(RpnTest, SwapExchangesTheEditLineWithTheTopOrTheTopTwoEntries) {
@@ -137,11 +135,7 @@ TEST_F(RpnTest, SwapExchangesTheEditLineWithTheTopOrTheTopTwoEntries) {
         {"moved down", u"7\rANS(1)\r5\r" SWAP, {u"7", u"5", u"ANS(2)"}, u"", 7},
         {"single entry", u"1\r" SWAP, {u"1"}, u"", 1},
     };
-    for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(cases);
     // The moved entries keep answering what they meant.
     host.clear();
     host.press(u"7\r10\rANS(2)+1\r" SWAP);
@@ -218,11 +212,7 @@ TEST_F(RpnTest, ScientificKeysComposeFunctionsOfTheTopEntries) {
         {"operand key typed", u"{26}", {}, u"pi", 0},
         {"square root keeps an assignment", u"c=16\r{29}", {u"c=sqrt(16)"}, u"", 4},
     };
-    for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(cases);
 }
 
 TEST_F(RpnTest, AdvancedKeysComposeMatricesPrefixesAndFunctions) {
@@ -233,11 +223,7 @@ TEST_F(RpnTest, AdvancedKeysComposeMatricesPrefixesAndFunctions) {
         {"element-wise prefix", u"a*b\r{26}", {u"V:a*b"}, u"", 0},
         {"inverse on the line", u"4{32}", {}, u"inv(4)", 0},
     };
-    for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        check(c);
-    }
+    run(cases);
 }
 
 TEST_F(RpnTest, UndoRestoresTheTextsOfEachKindOfOperation) {
