@@ -46,7 +46,7 @@ private:
     // Types text and moves the caret `back` places to the left.
     void insertAround(std::u16string_view text, int back, PlatformWindow edit);
     void compose(std::u16string_view text) { recorded_ = composeRpnRecorded(host_, text) || recorded_; }
-    void exe(ExeMode mode);
+    void exe(KeyExe mode);
 
     KeyHost& host_;
     PlatformWindow line_;
@@ -69,21 +69,21 @@ void KeyEntry::run(uint32_t keyCode) {
         libraryKey(keyCode);
     }
     if (!recorded_ && editText(line_) != before) {
-        UndoRecord& undo = host_.blocks().undoRecord();
-        undo.kind = kUndoEditedLine;
+        UndoRecord& undo = host_.undoRecord();
+        undo.kind = UndoKind::EditLineChanged;
         undo.first.clear();
         undo.second.clear();
     }
     selectTokenBeforeCaret(line_);
 }
 
-void KeyEntry::exe(ExeMode mode) {
+void KeyEntry::exe(KeyExe mode) {
     BlockList& blocks = host_.blocks();
     // With the RPN display on EXE leaves the undo record to the key.
-    if (host_.rpnDisplay() && mode != ExeMode::CommitOnly &&
-        blocks.active() == blocks.count() - 1) {
+    if (host_.rpnDisplay() && mode != KeyExe::CommitOnly &&
+        host_.active() == blocks.count() - 1) {
         RpnStack stack(host_);
-        stack.record(kUndoAppended, stack.line());
+        stack.record(UndoKind::AppendedBlock, stack.line());
     }
     recorded_ = true;
     host_.exe(mode);
@@ -97,8 +97,8 @@ void KeyEntry::enter() {
         if (stack.lineEmpty() && !host_.graphVisible() && stack.topHasText())
             stack.setLine(stack.text(stack.top()));
     }
-    host_.setRpnDisplay(host_.rpnMode() && blocks.active() == blocks.count() - 1);
-    exe(ExeMode::Normal);
+    host_.setRpnDisplay(host_.rpnMode() && host_.active() == blocks.count() - 1);
+    exe(KeyExe::Normal);
     if (host_.graphVisible()) host_.recomputeGraph();
 }
 
@@ -205,12 +205,12 @@ bool KeyEntry::placeComposed(std::u16string composed) {
                                                    : !stack.hasTop();
     if (onLine) {
         if (at != std::u16string::npos) composed.replace(at, 1, line);
-        stack.record(kUndoLineComposition, line);
+        stack.record(UndoKind::RpnComposedEditLine, line);
         stack.setLine(composed);
     } else {
         const std::u16string topText = stack.text(stack.top());
         if (at != std::u16string::npos) composed.replace(at, 1, topText);
-        stack.record(kUndoTopEntry, topText,
+        stack.record(UndoKind::RpnReplacedAbove, topText,
                      stack.hasSecond() ? stack.text(stack.second()) : std::u16string());
         stack.store(stack.top(), composed);
     }
@@ -246,14 +246,14 @@ void KeyEntry::libraryKey(uint32_t keyCode) {
     BlockList& blocks = host_.blocks();
     if (action == KEYPAD_ACTION_REPAINT) host_.redrawKeypad();
     if (action >= KEYPAD_ACTION_GRAPH) {
-        EquationBlock& active = blocks.activeBlock();
+        EquationBlock& active = blocks.block(host_.active());
         active.setFlags((active.flags() & ~kGraphColourMask) | 1u);
     }
     if (action == KEYPAD_ACTION_EXECUTE || action == KEYPAD_ACTION_GRAPH) {
         if (topChanged) host_.redrawBlocks();
-        else exe(ExeMode::Normal);
+        else exe(KeyExe::Normal);
     } else if (action > KEYPAD_ACTION_GRAPH) {
-        exe(ExeMode::CommitOnly);
+        exe(KeyExe::CommitOnly);
     }
     if (host_.graphVisible()) host_.recomputeGraph();
 

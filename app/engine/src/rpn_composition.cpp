@@ -257,10 +257,10 @@ bool Composer::unary() {
     else s = split(operand);
     const std::u16string result = unaryResult(k_, t_, s.rest);
     if (onLine) {
-        stack_.record(kUndoLineComposition, line_);
+        stack_.record(UndoKind::RpnComposedEditLine, line_);
         stack_.setLine(joined({s.prefix, result}));
     } else {
-        stack_.record(kUndoTopEntry, operand,
+        stack_.record(UndoKind::RpnReplacedAbove, operand,
                       stack_.hasSecond() ? stack_.text(stack_.second()) : std::u16string());
         commitEntry(stack_.top(), s.prefix, result);
     }
@@ -277,7 +277,7 @@ bool Composer::function() {
         Split s = split(topText);
         std::u16string right = line_;
         renumberAns(right, -1, stack_.answer(top));
-        stack_.record(kUndoTopAndLine, line_, topText);
+        stack_.record(UndoKind::RpnReplacedAboveAndLast, line_, topText);
         commitEntry(top, s.prefix, joined({k_.name, u"(", s.rest, u",", right, u")"}));
         stack_.finish();
         return true;
@@ -287,7 +287,7 @@ bool Composer::function() {
         const int second = stack_.second();
         std::u16string right = stack_.text(stack_.top());
         const std::u16string secondText = stack_.text(second);
-        stack_.record(kUndoMergedTwo, right, secondText);
+        stack_.record(UndoKind::RpnReplacedTwoAbove, right, secondText);
         renumberAns(right, -1, stack_.answer(second));
         Split s = split(secondText);
         stack_.dropLast();
@@ -304,8 +304,8 @@ bool Composer::binary() {
     const int target = onLine ? stack_.top() : stack_.second();
     const std::u16string left = stack_.text(target);
     const std::u16string right = onLine ? line_ : stack_.text(stack_.top());
-    if (onLine) stack_.record(kUndoTopAndLine, line_, left);
-    else stack_.record(kUndoMergedTwo, right, left);
+    if (onLine) stack_.record(UndoKind::RpnReplacedAboveAndLast, line_, left);
+    else stack_.record(UndoKind::RpnReplacedTwoAbove, right, left);
 
     Split s;
     if (k_.cls == kAssign) s.rest = left;
@@ -326,7 +326,7 @@ int textPrecedence(std::u16string_view text) {
 
 bool composeRpnRecorded(KeyHost& host, std::u16string_view keyText) {
     BlockList& blocks = host.blocks();
-    if (blocks.active() != blocks.count() - 1) return false;
+    if (host.active() != blocks.count() - 1) return false;
     Composer composer(host, keyText);
     return composer.run();
 }

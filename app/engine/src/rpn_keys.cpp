@@ -29,7 +29,7 @@ bool changeSign(KeyHost& host) {
     RpnStack stack(host);
     const std::u16string line = stack.line();
     if (line.empty()) return composeRpnRecorded(host, u"\n");
-    stack.record(kUndoLineComposition, line);
+    stack.record(UndoKind::RpnComposedEditLine, line);
     stack.setLine(signChanged(line));
     return true;
 }
@@ -40,7 +40,7 @@ bool swapEntries(KeyHost& host) {
     const int top = stack.top();
     if (!line.empty() && stack.hasTop()) {
         const std::u16string topText = stack.text(top);
-        stack.record(kUndoTopAndLine, line, topText);
+        stack.record(UndoKind::RpnReplacedAboveAndLast, line, topText);
         std::u16string toLine = topText;
         renumberAns(toLine, +1, nullptr);
         std::u16string toTop = line;
@@ -49,7 +49,7 @@ bool swapEntries(KeyHost& host) {
         stack.setLine(toLine);
     } else if (line.empty() && stack.hasSecond()) {
         const int second = stack.second();
-        stack.record(kUndoSwappedEntries, stack.text(top), stack.text(second));
+        stack.record(UndoKind::RpnSwappedAbove, stack.text(top), stack.text(second));
         host.blocks().swapBlocks(top, second);
         // The old top entry moved one block up the list and the old second
         // one block down; both keep pointing at the blocks they meant, and a
@@ -73,7 +73,7 @@ void toggleRpnMode(KeyHost& host) {
     host.setRpnMode(on);
     if (on) {
         BlockList& blocks = host.blocks();
-        host.setRpnDisplay(blocks.active() == blocks.count() - 1);
+        host.setRpnDisplay(host.active() == blocks.count() - 1);
         workspaceSettings().rpnFirst = 0;
         workspaceSettings().rpnSecond = 0;
     } else {

@@ -8,17 +8,14 @@ std::u16string RpnStack::line() const {
     return text;
 }
 
-void RpnStack::record(int16_t kind, std::u16string_view first, std::u16string_view second) {
-    UndoRecord& undo = blocks_.undoRecord();
+void RpnStack::record(UndoKind kind, std::u16string_view first, std::u16string_view second) {
+    UndoRecord& undo = host_.undoRecord();
     undo.kind = kind;
     undo.first = std::u16string(first.substr(0, kBlockTextLimit));
     undo.second = std::u16string(second.substr(0, kBlockTextLimit));
 }
 
-void RpnStack::store(int index, std::u16string_view text) {
-    blocks_.block(index).setText(text);
-    blocks_.evaluateAt(index);
-}
+void RpnStack::store(int index, std::u16string_view text) { blocks_.execute(index, text); }
 
 void RpnStack::commit(int index, std::u16string_view text) {
     store(index, text);
@@ -31,8 +28,8 @@ void RpnStack::commit(int index, std::u16string_view text) {
 }
 
 void RpnStack::dropLast() {
-    blocks_.removeAt(last());
-    blocks_.setActive(last());
+    blocks_.removeLast();
+    host_.setActive(last());
 }
 
 void RpnStack::finish() {

@@ -31,7 +31,7 @@ public:
     void setLine(std::u16string_view text) { setEditText(host_.editLine(), text); }
 
     // Fills the undo record before anything changes.
-    void record(int16_t kind, std::u16string_view first, std::u16string_view second = {});
+    void record(UndoKind kind, std::u16string_view first, std::u16string_view second = {});
 
     // Sets an entry's text and evaluates it as EXE would.
     void store(int index, std::u16string_view text);

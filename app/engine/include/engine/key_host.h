@@ -1,8 +1,8 @@
 // What key insertion and RPN composition need from the document that owns
-// the editing state: the block list, the expression edit line and the hidden
-// composition control (edit-control models), the RPN flags, the keypad's
-// current library, the document's EXE and the screen updates. The shell's
-// document implements it; tests implement it without a window.
+// the editing state: the block list, the active block, the expression edit
+// line and the hidden composition control (edit-control models), the undo
+// record, the RPN flags, the keypad's current library, the document's EXE
+// and the screen updates. The shell implements it over its document.
 #ifndef ORVANA_ENGINE_KEY_HOST_H
 #define ORVANA_ENGINE_KEY_HOST_H
 
@@ -11,19 +11,13 @@
 #include <string_view>
 
 #include "engine/block_list.h"
+#include "engine/undo_record.h"
 #include "platform/message_box.h"
 
 namespace engine {
 
-// Undo kinds recorded by key insertion, beside EXE's 0, 1 and -1 - n.
-inline constexpr int16_t kUndoNothing = 0;
-inline constexpr int16_t kUndoAppended = 1;         // EXE appended a block
-inline constexpr int16_t kUndoMergedTwo = 2;        // the two entries above the last replaced
-inline constexpr int16_t kUndoTopEntry = 3;         // the top entry replaced
-inline constexpr int16_t kUndoTopAndLine = 4;       // the top entry and the edit line
-inline constexpr int16_t kUndoLineComposition = 5;  // an RPN composition on the edit line
-inline constexpr int16_t kUndoEditedLine = 6;       // a key changed the edit line
-inline constexpr int16_t kUndoSwappedEntries = 7;   // the top two entries changed places
+// The two EXE steps keys ask for.
+enum class KeyExe { Normal, CommitOnly };
 
 // What the Variables/Scripts dialog gave back.
 struct VariableChoice {
@@ -46,6 +40,10 @@ public:
     virtual ~KeyHost() = default;
 
     virtual BlockList& blocks() = 0;
+    virtual int active() const = 0;
+    // Makes a block active and shows its text in the edit line.
+    virtual void setActive(int index) = 0;
+    virtual UndoRecord& undoRecord() = 0;
     // The expression edit line of the active block and the off-screen
     // composition control, both edit-control models.
     virtual PlatformWindow editLine() = 0;
@@ -61,7 +59,7 @@ public:
     virtual int currentLibrary() const = 0;
 
     // The document's EXE with the edit line's text.
-    virtual void exe(ExeMode mode) = 0;
+    virtual void exe(KeyExe mode) = 0;
 
     // The Variables/Scripts dialog.
     virtual VariableChoice chooseVariable() = 0;

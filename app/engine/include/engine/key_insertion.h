@@ -22,11 +22,6 @@ void insertKey(KeyHost& host, uint32_t keyCode);
 // values Workspace files store; switching it off turns the display off.
 void toggleRpnMode(KeyHost& host);
 
-// Undoes what key insertion recorded: kinds 2 to 7 of key_host.h. Kind 6
-// stays set afterwards, the others become 0. False for a kind EXE records
-// (0, 1, -1 - n), which the block list undoes.
-bool undoKeyEntry(KeyHost& host);
-
 }  // namespace engine
 
 #endif

@@ -9,10 +9,10 @@
 
 #include "engine/key_insertion.h"
 #include "engine/rpn_composition.h"
-#include "key_test_host.h"
+#include "key_test_support.h"
 
-using engine::testing::KeyEntryTest;
-using engine::testing::utf8;
+using shell::testing::KeyEntryTest;
+using shell::testing::utf8;
 
 namespace {
 
@@ -46,23 +46,23 @@ class RpnTest : public KeyEntryTest {
 protected:
     void SetUp() override {
         KeyEntryTest::SetUp();
-        host.startRpn();
+        startRpn();
     }
 
     // Presses each case's keys on an empty document and checks the result.
     void run(std::span<const RpnCase> cases) {
         for (const RpnCase& c : cases) {
-            host.clear();
-            host.press(c.keys);
+            clear();
+            press(c.keys);
             check(c);
         }
     }
 
     void check(const RpnCase& c) {
-        EXPECT_EQ(joined(host.entries()), joined(c.entries)) << c.name;
-        EXPECT_EQ(utf8(host.line()), utf8(c.line)) << c.name;
+        EXPECT_EQ(joined(entries()), joined(c.entries)) << c.name;
+        EXPECT_EQ(utf8(line()), utf8(c.line)) << c.name;
         if (!c.entries.empty()) {
-            EXPECT_DOUBLE_EQ(host.answerOf(int(c.entries.size()) - 1), c.topAnswer) << c.name;
+            EXPECT_DOUBLE_EQ(answerOf(int(c.entries.size()) - 1), c.topAnswer) << c.name;
         }
     }
 };
@@ -107,10 +107,10 @@ TEST_F(RpnTest, SignChangeTogglesTheNumberOrItsExponentAndNegatesTheTopEntry) {
         {u"7", u"-7"},
     };
     for (const Case& c : lines) {
-        host.clear();
-        host.press(c.typed + SIGN);
-        EXPECT_EQ(utf8(host.line()), utf8(c.expected)) << utf8(c.typed);
-        EXPECT_EQ(host.selectionEnd(), int(c.expected.size())) << utf8(c.typed);
+        clear();
+        press(c.typed + SIGN);
+        EXPECT_EQ(utf8(line()), utf8(c.expected)) << utf8(c.typed);
+        EXPECT_EQ(selectionEnd(), int(c.expected.size())) << utf8(c.typed);
     }
 
     const RpnCase tops[] = {
@@ -137,16 +137,16 @@ TEST_F(RpnTest, SwapExchangesTheEditLineWithTheTopOrTheTopTwoEntries) {
     };
     run(cases);
     // The moved entries keep answering what they meant.
-    host.clear();
-    host.press(u"7\r10\rANS(2)+1\r" SWAP);
-    EXPECT_DOUBLE_EQ(host.answerOf(1), 8);
+    clear();
+    press(u"7\r10\rANS(2)+1\r" SWAP);
+    EXPECT_DOUBLE_EQ(answerOf(1), 8);
 }
 
 TEST_F(RpnTest, EnterOnAnEmptyLinePushesACopyOfTheTopEntry) {
-    host.press(u"6*7\r\r");
-    EXPECT_EQ(joined(host.entries()), "'6*7' '6*7' ");
-    EXPECT_DOUBLE_EQ(host.answerOf(1), 42);
-    EXPECT_TRUE(host.rpnDisplay());
+    press(u"6*7\r\r");
+    EXPECT_EQ(joined(entries()), "'6*7' '6*7' ");
+    EXPECT_DOUBLE_EQ(answerOf(1), 42);
+    EXPECT_TRUE(doc.rpnDisplay());
 }
 
 TEST_F(RpnTest, CompositionOverOtherTextsAndClasses) {
@@ -175,16 +175,16 @@ TEST_F(RpnTest, CompositionOverOtherTextsAndClasses) {
         {"string entry", u"", u"\"\"", {}, u"\"\""},
     };
     for (const Case& c : cases) {
-        host.clear();
-        host.startRpn();
-        host.press(c.before);
-        engine::composeRpn(host, c.keyText);
-        EXPECT_EQ(joined(host.entries()), joined(c.entries)) << c.name;
-        EXPECT_EQ(utf8(host.line()), utf8(c.line)) << c.name;
+        clear();
+        startRpn();
+        press(c.before);
+        engine::composeRpn(keys, c.keyText);
+        EXPECT_EQ(joined(entries()), joined(c.entries)) << c.name;
+        EXPECT_EQ(utf8(line()), utf8(c.line)) << c.name;
     }
     // A string entry leaves the caret inside its quotes and the RPN display.
-    EXPECT_EQ(host.selectionEnd(), 1);
-    EXPECT_FALSE(host.rpnDisplay());
+    EXPECT_EQ(selectionEnd(), 1);
+    EXPECT_FALSE(doc.rpnDisplay());
 }
 
 TEST_F(RpnTest, PrecedenceIsTheClassOfTheLastCode) {
@@ -242,11 +242,11 @@ TEST_F(RpnTest, UndoRestoresTheTextsOfEachKindOfOperation) {
         {"typed key", u"4\r12", {u"4"}, u"", 4},
     };
     for (const RpnCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        host.undo();
+        clear();
+        press(c.keys);
+        undo();
         check(c);
-        EXPECT_EQ(host.blocks().active(), host.blocks().count() - 1) << c.name;
+        EXPECT_EQ(doc.active(), doc.blocks().count() - 1) << c.name;
     }
 }
 

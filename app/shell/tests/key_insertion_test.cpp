@@ -10,12 +10,12 @@
 #include "engine/token_cursor.h"
 #include "engine/variables.h"
 #include "engine/workspace_settings.h"
-#include "key_test_host.h"
+#include "key_test_support.h"
 #include "platform/edit_control.h"
 
 using engine::VariableChoice;
-using engine::testing::KeyEntryTest;
-using engine::testing::utf8;
+using shell::testing::KeyEntryTest;
+using shell::testing::utf8;
 
 namespace {
 
@@ -41,16 +41,16 @@ TEST_F(KeyEntryTest, AlgebraicKeysTypeTextAndHighlightTheTokenBeforeTheCaret) {
         {u"\t", u"", 0, 0},
     };
     for (const TypingCase& c : cases) {
-        host.clear();
-        host.press(c.keys);
-        EXPECT_EQ(utf8(host.line()), utf8(c.line)) << utf8(c.keys);
-        EXPECT_EQ(host.selectionStart(), c.start) << utf8(c.keys);
-        EXPECT_EQ(host.selectionEnd(), c.end) << utf8(c.keys);
+        clear();
+        press(c.keys);
+        EXPECT_EQ(utf8(line()), utf8(c.line)) << utf8(c.keys);
+        EXPECT_EQ(selectionStart(), c.start) << utf8(c.keys);
+        EXPECT_EQ(selectionEnd(), c.end) << utf8(c.keys);
     }
 }
 
 TEST_F(KeyEntryTest, TokenCursorStepsOverLetterRunsAndSingleCharacters) {
-    const PlatformWindow line = host.editLine();
+    const PlatformWindow line = doc.editLine();
     platformEditSetText(line, u"sin(ab)+2");
     struct Step {
         bool right;
@@ -65,22 +65,22 @@ TEST_F(KeyEntryTest, TokenCursorStepsOverLetterRunsAndSingleCharacters) {
             engine::selectTokenRight(line);
         else
             engine::selectTokenLeft(line);
-        EXPECT_EQ(host.selectionStart(), s.start);
-        EXPECT_EQ(host.selectionEnd(), s.end);
+        EXPECT_EQ(selectionStart(), s.start);
+        EXPECT_EQ(selectionEnd(), s.end);
     }
 }
 
 TEST_F(KeyEntryTest, TypingBeyondTheLineLimitReportsTheTooLongMessage) {
-    host.press(std::u16string(99, u'1'));
-    EXPECT_TRUE(host.reported.empty());
-    host.press(u"2{16}");
-    EXPECT_EQ(host.line(), std::u16string(99, u'1'));
-    EXPECT_EQ(host.reported, (std::vector<uint16_t>{7, 7}));
+    press(std::u16string(99, u'1'));
+    EXPECT_EQ(tooLongMessages(), 0);
+    press(u"2{16}");
+    EXPECT_EQ(line(), std::u16string(99, u'1'));
+    EXPECT_EQ(tooLongMessages(), 2);
 }
 
 TEST_F(KeyEntryTest, VariablesKeyInsertsWhatTheDialogChose) {
     using Kind = VariableChoice::Kind;
-    defineVariables({u"v", u"w", u"u"});
+    for (const char16_t* name : {u"v", u"w", u"u"}) engine::addVariable(name, nullptr);
     copyValMatrix(engine::variableAt(engine::findVariable(u"v")), 5.0, 0.0);
     struct Case {
         Kind kind;
@@ -101,13 +101,13 @@ TEST_F(KeyEntryTest, VariablesKeyInsertsWhatTheDialogChose) {
         {Kind::ViewVariable, u"u", 0, u"u", 1},
     };
     for (const Case& c : cases) {
-        host.clear();
-        host.choices.push_back({c.kind, c.name, c.parameters});
-        host.press(u"{18}");
-        EXPECT_EQ(utf8(host.line()), utf8(c.line)) << utf8(c.name);
-        EXPECT_EQ(host.selectionEnd(), c.caret) << utf8(c.name);
+        clear();
+        choices.push_back({c.kind, c.name, c.parameters});
+        press(u"{18}");
+        EXPECT_EQ(utf8(line()), utf8(c.line)) << utf8(c.name);
+        EXPECT_EQ(selectionEnd(), c.caret) << utf8(c.name);
     }
-    EXPECT_EQ(host.viewed, (std::vector<std::u16string>{u"v"}));
+    EXPECT_EQ(viewed, (std::vector<std::u16string>{u"v"}));
     // Inserted variables exist with a value.
     for (const char16_t* name : {u"w", u"fresh", u"u"}) {
         const Matrix* m = engine::variableAt(engine::findVariable(name));
@@ -119,16 +119,16 @@ TEST_F(KeyEntryTest, VariablesKeyInsertsWhatTheDialogChose) {
 
 TEST_F(KeyEntryTest, VariablesKeyComposesInTheRpnDisplay) {
     using Kind = VariableChoice::Kind;
-    ASSERT_EQ(host.blocks().defineFunction(u"twice", 1, u"x*2"), 0);
-    host.startRpn();
-    host.choices.push_back({Kind::UserFunction, u"twice", 1});
-    host.press(u"3\r{18}");
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "twice(3)");
-    EXPECT_DOUBLE_EQ(host.answerOf(0), 6);
+    ASSERT_EQ(doc.blocks().defineFunction(u"twice", 1, u"x*2"), 0);
+    startRpn();
+    choices.push_back({Kind::UserFunction, u"twice", 1});
+    press(u"3\r{18}");
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "twice(3)");
+    EXPECT_DOUBLE_EQ(answerOf(0), 6);
 
-    host.choices.push_back({Kind::Variable, u"a", 0});
-    host.press(u"{18}");
-    EXPECT_EQ(utf8(host.line()), "a");
+    choices.push_back({Kind::Variable, u"a", 0});
+    press(u"{18}");
+    EXPECT_EQ(utf8(line()), "a");
 }
 
 // A keypad whose page 2 keys give each follow-up action.
@@ -157,86 +157,86 @@ protected:
         library.MapKeyboard = actionKeys;
         library.GetStrOperator = noName;
         library.GetOperator = noCharacter;
-        host.setLibrary(engine::addLibrary(library, u"Actions"));
+        keys.setLibrary(engine::addLibrary(library, u"Actions"));
     }
 };
 
 TEST_F(LibraryActionTest, FollowUpActionsRedrawMarkAndExecute) {
-    host.press(u"{24}");
-    EXPECT_EQ(host.keypadRedraws, 1);
+    press(u"{24}");
+    EXPECT_EQ(keys.requests().redrawKeypad, true);
 
-    host.press(u"{23}");  // graph: red, then EXE
-    ASSERT_EQ(host.blocks().count(), 2);
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "x");
-    EXPECT_EQ(host.blocks().block(0).graphColour(), 1);
+    press(u"{23}");  // graph: red, then EXE
+    ASSERT_EQ(doc.blocks().count(), 2);
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "x");
+    EXPECT_EQ(doc.blocks().block(0).graphColour(), 1);
 
-    host.clear();
-    host.press(u"{25}");  // commit only
-    EXPECT_EQ(host.blocks().count(), 1);
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "1");
+    clear();
+    press(u"{25}");  // commit only
+    EXPECT_EQ(doc.blocks().count(), 1);
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "1");
 }
 
 TEST_F(LibraryActionTest, OperandSubstitutionInTheRpnDisplay) {
-    host.startRpn();
-    host.press(u"3\r{21}");
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "(3)*2");
-    EXPECT_DOUBLE_EQ(host.answerOf(0), 6);
-    host.undo();
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "3");
+    startRpn();
+    press(u"3\r{21}");
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "(3)*2");
+    EXPECT_DOUBLE_EQ(answerOf(0), 6);
+    undo();
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "3");
 
     // With text in the edit line the line is the operand, and EXE pushes
     // the result.
-    host.press(u"4{21}");
-    EXPECT_EQ(utf8(host.blocks().block(1).text()), "(4)*2");
-    EXPECT_DOUBLE_EQ(host.answerOf(1), 8);
-    EXPECT_EQ(host.blocks().count(), 3);
+    press(u"4{21}");
+    EXPECT_EQ(utf8(doc.blocks().block(1).text()), "(4)*2");
+    EXPECT_DOUBLE_EQ(answerOf(1), 8);
+    EXPECT_EQ(doc.blocks().count(), 3);
 
     // A result too long for an entry: the message, the old entry, no status.
-    host.clear();
-    host.press(u"3\r{22}");
-    EXPECT_EQ(host.reported, (std::vector<uint16_t>{7}));
-    EXPECT_EQ(utf8(host.blocks().block(0).text()), "3");
-    EXPECT_EQ(host.blocks().block(0).status(), 0);
+    clear();
+    press(u"3\r{22}");
+    EXPECT_EQ(tooLongMessages(), 1);
+    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "3");
+    EXPECT_EQ(doc.blocks().block(0).status(), 0);
 }
 
 TEST_F(KeyEntryTest, RpnModeSwitchesTheDisplayAndResetsTheEntryValues) {
     engine::workspaceSettings().rpnFirst = 3;
     engine::workspaceSettings().rpnSecond = 4;
-    engine::toggleRpnMode(host);
-    EXPECT_TRUE(host.rpnMode());
-    EXPECT_TRUE(host.rpnDisplay());
+    keys.toggleRpnMode();
+    EXPECT_TRUE(keys.rpnMode());
+    EXPECT_TRUE(doc.rpnDisplay());
     EXPECT_EQ(engine::workspaceSettings().rpnFirst, 0);
     EXPECT_EQ(engine::workspaceSettings().rpnSecond, 0);
-    engine::toggleRpnMode(host);
-    EXPECT_FALSE(host.rpnMode());
-    EXPECT_FALSE(host.rpnDisplay());
+    keys.toggleRpnMode();
+    EXPECT_FALSE(keys.rpnMode());
+    EXPECT_FALSE(doc.rpnDisplay());
 
     // Editing an earlier block, the keys stay algebraic.
-    host.press(u"1\r2\r");
-    host.blocks().setActive(0);
-    engine::toggleRpnMode(host);
-    EXPECT_TRUE(host.rpnMode());
-    EXPECT_FALSE(host.rpnDisplay());
+    press(u"1\r2\r");
+    doc.setActive(0);
+    keys.toggleRpnMode();
+    EXPECT_TRUE(keys.rpnMode());
+    EXPECT_FALSE(doc.rpnDisplay());
     engine::resetWorkspaceSettings();
 }
 
 TEST_F(KeyEntryTest, UndoOfTypedKeysAndOfEnter) {
-    host.press(u"2\r");
-    host.undo();
-    EXPECT_EQ(utf8(host.line()), "2");
-    EXPECT_EQ(host.blocks().count(), 1);
+    press(u"2\r");
+    undo();
+    EXPECT_EQ(utf8(line()), "2");
+    EXPECT_EQ(doc.blocks().count(), 1);
 
     // A typed key: the block's stored text comes back, and stays undoable.
-    host.press(u"\r3");
-    EXPECT_EQ(host.blocks().undoRecord().kind, engine::kUndoEditedLine);
-    host.undo();
-    EXPECT_EQ(utf8(host.line()), "");
-    EXPECT_EQ(host.blocks().undoRecord().kind, engine::kUndoEditedLine);
-    host.blocks().setActive(0);
-    platformEditSetText(host.editLine(), u"2");
-    host.press(u"5");
-    host.undo();
-    EXPECT_EQ(utf8(host.line()), "2");
+    press(u"\r3");
+    EXPECT_EQ(doc.undoRecord().kind, engine::UndoKind::EditLineChanged);
+    undo();
+    EXPECT_EQ(utf8(line()), "");
+    EXPECT_EQ(doc.undoRecord().kind, engine::UndoKind::EditLineChanged);
+    doc.setActive(0);
+    platformEditSetText(doc.editLine(), u"2");
+    press(u"5");
+    undo();
+    EXPECT_EQ(utf8(line()), "2");
 }
 
 }  // namespace
