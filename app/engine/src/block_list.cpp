@@ -99,6 +99,27 @@ void BlockList::clear() {
     blocks_.push_back(std::make_unique<EquationBlock>());
 }
 
+bool BlockList::remove(int index) {
+    if (count() < 2 || index < 0 || index >= count()) return false;
+    blocks_.erase(blocks_.begin() + index);
+    return true;
+}
+
+void BlockList::removeAfter(int index) {
+    if (index < 0 || index >= count() - 1) return;
+    blocks_.erase(blocks_.begin() + index + 1, blocks_.end());
+}
+
+void BlockList::removeBefore(int index) {
+    if (index <= 0 || index >= count()) return;
+    blocks_.erase(blocks_.begin(), blocks_.begin() + index);
+}
+
+void BlockList::replace(int index, std::unique_ptr<EquationBlock> block) {
+    if (index < 0 || index >= count() || block == nullptr) return;
+    blocks_[size_t(index)] = std::move(block);
+}
+
 EquationBlock& BlockList::append(std::u16string_view text) {
     auto block = std::make_unique<EquationBlock>();
     block->setText(text);

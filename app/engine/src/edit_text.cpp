@@ -15,4 +15,10 @@ void setEditText(PlatformWindow edit, std::u16string_view text) {
     platformEditSetText(edit, terminated.c_str());
 }
 
+void collapseSelection(PlatformWindow edit) {
+    int32_t start = 0, end = 0;
+    platformEditGetSelection(edit, &start, &end);
+    platformEditSetSelection(edit, end, end);
+}
+
 }  // namespace engine

@@ -7,7 +7,6 @@
 #include "engine/evaluator.h"
 #include "engine/library_table.h"
 #include "engine/scripts.h"
-#include "engine/token_cursor.h"
 #include "engine/variables.h"
 #include "platform/edit_control.h"
 #include "rpn_composition_internal.h"
@@ -74,7 +73,6 @@ void KeyEntry::run(uint32_t keyCode) {
         undo.first.clear();
         undo.second.clear();
     }
-    selectTokenBeforeCaret(line_);
 }
 
 void KeyEntry::exe(KeyExe mode) {

@@ -10,7 +10,6 @@
 #include "engine/name_lookup.h"
 #include "engine/parser.h"
 #include "engine/rpn_text.h"
-#include "engine/token_cursor.h"
 #include "engine/user_functions.h"
 #include "platform/edit_control.h"
 #include "rpn_composition_internal.h"

@@ -36,6 +36,12 @@ EngineStartup::EngineStartup(std::u16string_view scriptFolder) {
     engine::installScriptSupport();
 }
 
+EngineStartup::EngineStartup(std::u16string_view scriptFolder, const std::string& moduleFolder) {
+    loaded_ = engine::loadKeypadLibraries(moduleFolder.c_str());
+    engine::setScriptFolder(std::u16string(scriptFolder));
+    engine::installScriptSupport();
+}
+
 EngineStartup::~EngineStartup() { engine::unloadKeypadLibraries(); }
 
 void beginUserAction() { engine::clearScriptAbort(); }

@@ -7,11 +7,12 @@
 
 #include "engine/key_insertion.h"
 #include "engine/library_table.h"
-#include "engine/token_cursor.h"
 #include "engine/variables.h"
 #include "engine/workspace_settings.h"
 #include "key_test_support.h"
 #include "platform/edit_control.h"
+#include "shell/commands.h"
+#include "shell/keys.h"
 
 using engine::VariableChoice;
 using shell::testing::KeyEntryTest;
@@ -49,25 +50,23 @@ TEST_F(KeyEntryTest, AlgebraicKeysTypeTextAndHighlightTheTokenBeforeTheCaret) {
     }
 }
 
-TEST_F(KeyEntryTest, TokenCursorStepsOverLetterRunsAndSingleCharacters) {
-    const PlatformWindow line = doc.editLine();
-    platformEditSetText(line, u"sin(ab)+2");
+TEST_F(KeyEntryTest, LeftAndRightOnPageZeroStepTheTokenCursor) {
+    press(u"sin(ab)+2");
+    EXPECT_EQ(selectionStart(), 8);
     struct Step {
         bool right;
         int start, end;
     } steps[] = {{false, 7, 8}, {false, 6, 7}, {false, 4, 6}, {false, 3, 4},
-                 {false, 0, 3}, {false, 0, 0}, {true, 0, 3}, {true, 3, 4},
-                 {true, 4, 6},  {true, 6, 7},  {true, 7, 8}, {true, 8, 9},
-                 {true, 9, 9}};
-    platformEditSetSelection(line, 8, 9);
+                 {false, 0, 3}, {false, 0, 3}, {true, 3, 4},  {true, 4, 6},
+                 {true, 6, 7},  {true, 7, 8},  {true, 8, 9},  {true, 8, 9}};
     for (const Step& s : steps) {
-        if (s.right)
-            engine::selectTokenRight(line);
-        else
-            engine::selectTokenLeft(line);
+        shell::onKeyUp(state, s.right ? shell::kKeyRight : shell::kKeyLeft);
         EXPECT_EQ(selectionStart(), s.start);
         EXPECT_EQ(selectionEnd(), s.end);
     }
+    // A key goes in after the highlighted token.
+    press(u"{14}");
+    EXPECT_EQ(utf8(line()), "sin(ab)+2*");
 }
 
 TEST_F(KeyEntryTest, TypingBeyondTheLineLimitReportsTheTooLongMessage) {
@@ -119,11 +118,11 @@ TEST_F(KeyEntryTest, VariablesKeyInsertsWhatTheDialogChose) {
 
 TEST_F(KeyEntryTest, VariablesKeyComposesInTheRpnDisplay) {
     using Kind = VariableChoice::Kind;
-    ASSERT_EQ(doc.blocks().defineFunction(u"twice", 1, u"x*2"), 0);
+    ASSERT_EQ(doc().blocks().defineFunction(u"twice", 1, u"x*2"), 0);
     startRpn();
     choices.push_back({Kind::UserFunction, u"twice", 1});
     press(u"3\r{18}");
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "twice(3)");
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "twice(3)");
     EXPECT_DOUBLE_EQ(answerOf(0), 6);
 
     choices.push_back({Kind::Variable, u"a", 0});
@@ -157,66 +156,66 @@ protected:
         library.MapKeyboard = actionKeys;
         library.GetStrOperator = noName;
         library.GetOperator = noCharacter;
-        keys.setLibrary(engine::addLibrary(library, u"Actions"));
+        useLibrary(engine::addLibrary(library, u"Actions"));
     }
 };
 
 TEST_F(LibraryActionTest, FollowUpActionsRedrawMarkAndExecute) {
     press(u"{24}");
-    EXPECT_EQ(keys.requests().redrawKeypad, true);
+    EXPECT_EQ(state.pending.redrawKeypad, true);
 
     press(u"{23}");  // graph: red, then EXE
-    ASSERT_EQ(doc.blocks().count(), 2);
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "x");
-    EXPECT_EQ(doc.blocks().block(0).graphColour(), 1);
+    ASSERT_EQ(doc().blocks().count(), 2);
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "x");
+    EXPECT_EQ(doc().blocks().block(0).graphColour(), 1);
 
     clear();
     press(u"{25}");  // commit only
-    EXPECT_EQ(doc.blocks().count(), 1);
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "1");
+    EXPECT_EQ(doc().blocks().count(), 1);
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "1");
 }
 
 TEST_F(LibraryActionTest, OperandSubstitutionInTheRpnDisplay) {
     startRpn();
     press(u"3\r{21}");
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "(3)*2");
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "(3)*2");
     EXPECT_DOUBLE_EQ(answerOf(0), 6);
     undo();
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "3");
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "3");
 
     // With text in the edit line the line is the operand, and EXE pushes
     // the result.
     press(u"4{21}");
-    EXPECT_EQ(utf8(doc.blocks().block(1).text()), "(4)*2");
+    EXPECT_EQ(utf8(doc().blocks().block(1).text()), "(4)*2");
     EXPECT_DOUBLE_EQ(answerOf(1), 8);
-    EXPECT_EQ(doc.blocks().count(), 3);
+    EXPECT_EQ(doc().blocks().count(), 3);
 
     // A result too long for an entry: the message, the old entry, no status.
     clear();
     press(u"3\r{22}");
     EXPECT_EQ(tooLongMessages(), 1);
-    EXPECT_EQ(utf8(doc.blocks().block(0).text()), "3");
-    EXPECT_EQ(doc.blocks().block(0).status(), 0);
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "3");
+    EXPECT_EQ(doc().blocks().block(0).status(), 0);
 }
 
 TEST_F(KeyEntryTest, RpnModeSwitchesTheDisplayAndResetsTheEntryValues) {
     engine::workspaceSettings().rpnFirst = 3;
     engine::workspaceSettings().rpnSecond = 4;
-    keys.toggleRpnMode();
-    EXPECT_TRUE(keys.rpnMode());
-    EXPECT_TRUE(doc.rpnDisplay());
+    runCommand(state, shell::kCmdRpnMode);
+    EXPECT_TRUE(state.rpnMode);
+    EXPECT_TRUE(doc().rpnDisplay());
     EXPECT_EQ(engine::workspaceSettings().rpnFirst, 0);
     EXPECT_EQ(engine::workspaceSettings().rpnSecond, 0);
-    keys.toggleRpnMode();
-    EXPECT_FALSE(keys.rpnMode());
-    EXPECT_FALSE(doc.rpnDisplay());
+    runCommand(state, shell::kCmdRpnMode);
+    EXPECT_FALSE(state.rpnMode);
+    EXPECT_FALSE(doc().rpnDisplay());
 
     // Editing an earlier block, the keys stay algebraic.
     press(u"1\r2\r");
-    doc.setActive(0);
-    keys.toggleRpnMode();
-    EXPECT_TRUE(keys.rpnMode());
-    EXPECT_FALSE(doc.rpnDisplay());
+    doc().setActive(0);
+    runCommand(state, shell::kCmdRpnMode);
+    EXPECT_TRUE(state.rpnMode);
+    EXPECT_FALSE(doc().rpnDisplay());
     engine::resetWorkspaceSettings();
 }
 
@@ -224,16 +223,16 @@ TEST_F(KeyEntryTest, UndoOfTypedKeysAndOfEnter) {
     press(u"2\r");
     undo();
     EXPECT_EQ(utf8(line()), "2");
-    EXPECT_EQ(doc.blocks().count(), 1);
+    EXPECT_EQ(doc().blocks().count(), 1);
 
     // A typed key: the block's stored text comes back, and stays undoable.
     press(u"\r3");
-    EXPECT_EQ(doc.undoRecord().kind, engine::UndoKind::EditLineChanged);
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind::EditLineChanged);
     undo();
     EXPECT_EQ(utf8(line()), "");
-    EXPECT_EQ(doc.undoRecord().kind, engine::UndoKind::EditLineChanged);
-    doc.setActive(0);
-    platformEditSetText(doc.editLine(), u"2");
+    EXPECT_EQ(doc().undoRecord().kind, engine::UndoKind::EditLineChanged);
+    doc().setActive(0);
+    platformEditSetText(doc().editLine(), u"2");
     press(u"5");
     undo();
     EXPECT_EQ(utf8(line()), "2");

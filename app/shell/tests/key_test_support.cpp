@@ -3,12 +3,13 @@
 #include <string>
 
 #include "engine/engine_state.h"
-#include "engine/key_insertion.h"
 #include "engine/library_loader.h"
 #include "engine/library_table.h"
 #include "engine/messages.h"
 #include "platform/edit_control.h"
 #include "platform/text.h"
+#include "shell/commands.h"
+#include "shell/keys.h"
 
 namespace shell::testing {
 
@@ -19,15 +20,27 @@ std::string utf8(std::u16string_view text) {
     return out;
 }
 
+namespace {
+
+// The fixture whose dialog answers are being taken.
+KeyEntryTest* current = nullptr;
+
+}  // namespace
+
 KeyEntryTest::KeyEntryTest() {
-    keys.setVariablesDialog([this] {
-        if (choices.empty()) return engine::VariableChoice{};
-        engine::VariableChoice choice = choices.front();
-        choices.pop_front();
+    current = this;
+    state.dialogs.variables = [](ShellState&) {
+        if (current == nullptr || current->choices.empty()) return engine::VariableChoice{};
+        engine::VariableChoice choice = current->choices.front();
+        current->choices.pop_front();
         return choice;
-    });
-    keys.setVariableViewer([this](std::u16string_view name) { viewed.emplace_back(name); });
+    };
+    state.dialogs.variableViewer = [](ShellState&, std::u16string_view name) {
+        if (current != nullptr) current->viewed.emplace_back(name);
+    };
 }
+
+KeyEntryTest::~KeyEntryTest() { current = nullptr; }
 
 void KeyEntryTest::SetUp() { engine::engineState().reset(); }
 
@@ -41,52 +54,55 @@ void KeyEntryTest::press(std::u16string_view pressed) {
     for (size_t i = 0; i < pressed.size(); ++i) {
         if (pressed[i] == u'{' && i + 3 < pressed.size() && pressed[i + 3] == u'}') {
             const uint32_t page = uint32_t(pressed[i + 1] - u'0');
-            keys.insertKey((page << 16) | pressed[i + 2]);
+            passKey(state, (page << kPageShift) | pressed[i + 2]);
             i += 3;
         } else {
-            keys.insertKey(pressed[i]);
+            passKey(state, pressed[i]);
         }
     }
 }
 
 void KeyEntryTest::clear() {
-    doc.clear();
-    doc.setRpnDisplay(keys.rpnMode());
+    state.document.clear();
+    state.document.setRpnDisplay(state.rpnMode);
+    state.view.setFirstVisible(state.document.blocks(), 0);
 }
 
 void KeyEntryTest::startRpn() {
-    keys.setRpnMode(false);
-    keys.toggleRpnMode();
+    state.rpnMode = false;
+    runCommand(state, kCmdRpnMode);
 }
+
+void KeyEntryTest::undo() { runCommand(state, kCmdUndo); }
 
 void KeyEntryTest::useModule(const char* name) {
     const std::string path = std::string(ORVANA_KEYPAD_MODULE_DIR) + "/" + name + ".so";
     const int number = engine::loadKeypadLibraryFile(path.c_str());
     ASSERT_NE(number, 0) << path;
-    keys.setLibrary(number);
+    useLibrary(number);
 }
 
 std::vector<std::u16string> KeyEntryTest::entries() const {
     std::vector<std::u16string> out;
-    const engine::BlockList& blocks = doc.blocks();
+    const engine::BlockList& blocks = state.document.blocks();
     for (int k = 0; k + 1 < blocks.count(); ++k) out.push_back(blocks.block(k).text());
     return out;
 }
 
 double KeyEntryTest::answerOf(int block) const {
-    const Matrix* m = doc.blocks().block(block).answer();
+    const Matrix* m = state.document.blocks().block(block).answer();
     return m != nullptr && m->re != nullptr ? m->re[0] : 0.0;
 }
 
 int KeyEntryTest::selectionStart() const {
     int32_t start = 0, end = 0;
-    platformEditGetSelection(doc.editLine(), &start, &end);
+    platformEditGetSelection(state.document.editLine(), &start, &end);
     return start;
 }
 
 int KeyEntryTest::selectionEnd() const {
     int32_t start = 0, end = 0;
-    platformEditGetSelection(doc.editLine(), &start, &end);
+    platformEditGetSelection(state.document.editLine(), &start, &end);
     return end;
 }
 

@@ -1,5 +1,5 @@
-// Key entry tests: a Workspace document with its key entry, the keys pressed
-// through the one entry point the shell uses, a scripted Variables/Scripts
+// Key entry tests: a shell state whose keys go in through passKey, the entry
+// point of typed characters and keypad keys, with a scripted Variables/Scripts
 // dialog, message boxes recorded instead of shown, and the real keypad
 // modules on request.
 #ifndef ORVANA_SHELL_TESTS_KEY_TEST_SUPPORT_H
@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "scripted_backend.h"
-#include "shell/document_keys.h"
-#include "shell/workspace_document.h"
+#include "shell/shell_key_host.h"
+#include "shell/shell_state.h"
 
 namespace shell::testing {
 
@@ -23,6 +23,7 @@ std::string utf8(std::u16string_view text);
 class KeyEntryTest : public ::testing::Test {
 protected:
     KeyEntryTest();
+    ~KeyEntryTest() override;
     void SetUp() override;
     void TearDown() override;
 
@@ -33,12 +34,16 @@ protected:
     void clear();
     // Switches RPN mode on through the RPN Mode command.
     void startRpn();
-    void undo() { doc.undo(); }
+    // The Undo command.
+    void undo();
     // Loads a module built beside the programs ("Scientific", "Advanced")
     // and makes it the keypad's current library.
     void useModule(const char* name);
+    // Makes library `number` (1-based) the current one.
+    void useLibrary(int number) { state.currentLibrary = int16_t(number - 1); }
 
-    std::u16string line() const { return doc.editText(); }
+    WorkspaceDocument& doc() { return state.document; }
+    std::u16string line() const { return state.document.editText(); }
     // The texts of the blocks above the last one (the RPN entries).
     std::vector<std::u16string> entries() const;
     double answerOf(int block) const;
@@ -47,9 +52,9 @@ protected:
     // How many message boxes said the entry is too long.
     int tooLongMessages() const;
 
-    WorkspaceDocument doc;
-    DocumentKeys keys{doc};
     orvana::testing::ScriptedBackend backend;
+    ShellState state;
+    ShellKeyHost keys{state};
     std::deque<engine::VariableChoice> choices;  // the dialog's answers, in order
     std::vector<std::u16string> viewed;
 };

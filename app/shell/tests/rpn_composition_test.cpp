@@ -146,7 +146,7 @@ TEST_F(RpnTest, EnterOnAnEmptyLinePushesACopyOfTheTopEntry) {
     press(u"6*7\r\r");
     EXPECT_EQ(joined(entries()), "'6*7' '6*7' ");
     EXPECT_DOUBLE_EQ(answerOf(1), 42);
-    EXPECT_TRUE(doc.rpnDisplay());
+    EXPECT_TRUE(doc().rpnDisplay());
 }
 
 TEST_F(RpnTest, CompositionOverOtherTextsAndClasses) {
@@ -184,7 +184,7 @@ TEST_F(RpnTest, CompositionOverOtherTextsAndClasses) {
     }
     // A string entry leaves the caret inside its quotes and the RPN display.
     EXPECT_EQ(selectionEnd(), 1);
-    EXPECT_FALSE(doc.rpnDisplay());
+    EXPECT_FALSE(doc().rpnDisplay());
 }
 
 TEST_F(RpnTest, PrecedenceIsTheClassOfTheLastCode) {
@@ -246,7 +246,7 @@ TEST_F(RpnTest, UndoRestoresTheTextsOfEachKindOfOperation) {
         press(c.keys);
         undo();
         check(c);
-        EXPECT_EQ(doc.active(), doc.blocks().count() - 1) << c.name;
+        EXPECT_EQ(doc().active(), doc().blocks().count() - 1) << c.name;
     }
 }
 

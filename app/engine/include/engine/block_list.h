@@ -64,6 +64,13 @@ public:
     void swapBlocks(int a, int b);
     // Replaces every block by one empty block.
     void clear();
+    // Removes block `index` when at least two blocks exist; false otherwise.
+    bool remove(int index);
+    // Removes every block after `index`, or every block before it.
+    void removeAfter(int index);
+    void removeBefore(int index);
+    // Puts `block` in place of block `index`.
+    void replace(int index, std::unique_ptr<EquationBlock> block);
     // Appends a block with this text (compiled, not evaluated), as loading a
     // Workspace does.
     EquationBlock& append(std::u16string_view text);

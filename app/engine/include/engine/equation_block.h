@@ -4,6 +4,7 @@
 #define ORVANA_ENGINE_EQUATION_BLOCK_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,9 @@ public:
     bool compileFailed() const { return compileFailed_; }
     // Back to status 0 with a 1 x 1 zero answer.
     void resetAnswer();
+    // A full copy: text, note, code list (with the texts its tokens own),
+    // answer, status and flags.
+    std::unique_ptr<EquationBlock> copy() const;
 
 private:
     std::u16string text_;

@@ -14,7 +14,9 @@ namespace engine {
 inline constexpr char16_t kEnterKey = 13;
 inline constexpr char16_t kBackspaceKey = 8;
 
-// Inserts one key, then highlights the token left of the caret.
+// Inserts one key. The selection collapses to its end first, so text goes
+// in after the highlighted token; highlighting the token left of the caret
+// afterwards is the caller's.
 void insertKey(KeyHost& host, uint32_t keyCode);
 
 // The RPN Mode command: toggles RPN mode; switching it on turns the RPN

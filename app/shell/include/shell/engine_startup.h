@@ -17,6 +17,8 @@ namespace shell {
 class EngineStartup {
 public:
     explicit EngineStartup(std::u16string_view scriptFolder);
+    // The same with the keypad libraries taken from `moduleFolder` only.
+    EngineStartup(std::u16string_view scriptFolder, const std::string& moduleFolder);
     ~EngineStartup();
     EngineStartup(const EngineStartup&) = delete;
     EngineStartup& operator=(const EngineStartup&) = delete;
