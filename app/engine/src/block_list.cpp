@@ -89,6 +89,11 @@ bool BlockList::removeLast() {
     return true;
 }
 
+void BlockList::swapBlocks(int a, int b) {
+    if (a < 0 || b < 0 || a >= count() || b >= count()) return;
+    std::swap(blocks_[a], blocks_[b]);
+}
+
 void BlockList::clear() {
     blocks_.clear();
     blocks_.push_back(std::make_unique<EquationBlock>());

@@ -137,6 +137,16 @@ ListChange WorkspaceDocument::undo() {
             if (change.firstEvaluated < 0) change.firstEvaluated = lastIndex;
         }
         break;
+    case UndoKind::RpnComposedEditLine:
+        setEditText(undo_.first);
+        break;
+    case UndoKind::RpnSwappedAbove:
+        if (lastIndex >= 2) {
+            restoreBlock(lastIndex - 2, undo_.second);
+            restoreBlock(lastIndex - 1, undo_.first);
+            change.firstEvaluated = lastIndex - 2;
+        }
+        break;
     case UndoKind::EditLineChanged:
         showActive();
         return change;

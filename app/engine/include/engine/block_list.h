@@ -60,6 +60,8 @@ public:
     bool dropFirst();
     // Removes the last block when at least two exist; false otherwise.
     bool removeLast();
+    // Blocks a and b change places with everything they hold.
+    void swapBlocks(int a, int b);
     // Replaces every block by one empty block.
     void clear();
     // Removes block `index` when at least two blocks exist; false otherwise.

@@ -1,7 +1,7 @@
 // The one level of undo: what the last undoable step was and the texts it
 // needs to take that step back. EXE records kinds 0, 1 and "block n
-// changed"; RPN entry records 2, 3 and 4, and a key that changed the edit
-// line records 6.
+// changed"; RPN entry records 2, 3, 4, 5 and 7, and a key that changed the
+// edit line records 6.
 #ifndef ORVANA_ENGINE_UNDO_RECORD_H
 #define ORVANA_ENGINE_UNDO_RECORD_H
 
@@ -18,7 +18,9 @@ enum class UndoKind : int16_t {
     RpnReplacedTwoAbove = 2,     // an RPN operation replaced the two blocks above the last
     RpnReplacedAbove = 3,        // an RPN operation replaced the block above the last
     RpnReplacedAboveAndLast = 4, // ... the block above the last and the last
+    RpnComposedEditLine = 5,     // an RPN operation rewrote the edit line only
     EditLineChanged = 6,         // a key changed the edit line
+    RpnSwappedAbove = 7,         // the two blocks above the last changed places
 };
 
 // The kind for "EXE changed the text of block n", and back.

@@ -11,9 +11,10 @@
 
 namespace shell {
 
-// Inserts key code (character + page x 65536) into the edit line: page 0
-// types the character after the highlighted token (Enter runs EXE, a
-// backspace erases), then the token left of the caret is highlighted.
+// Key insertion of a key code (character + page x 65536): Enter, typing on
+// page 0, the operator keys of page 1 and the current library's keys on pages
+// 2 to 4, composing from the RPN stack in the RPN display; then the token left
+// of the caret is highlighted.
 void routeKey(ShellState& state, uint32_t keyCode);
 
 // Shows the help of a key (nothing while the graph view is shown).
