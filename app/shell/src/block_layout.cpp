@@ -114,32 +114,37 @@ bool BlockView::exe(engine::BlockList& list, engine::ExeMode mode) {
     return true;
 }
 
-bool BlockView::moveDown(engine::BlockList& list) {
+bool BlockView::moveDown(engine::BlockList& list, bool rpnMode) {
     const int start = list.active();
     exe(list, engine::ExeMode::OnlyIfChanged);
     const int active = list.active();
-    if (active >= list.count() - 1) return active != start;
-    list.setActive(active + 1);
-    // Keep as many blocks above the new active one in view as fit.
-    int32_t sum = height(list, active + 1, true);
-    for (int i = active; i >= firstVisible_; --i) {
-        sum += height(list, i, false);
-        if (sum > areaHeight_) {
-            firstVisible_ = i + 1;
-            break;
+    if (active < list.count() - 1) {
+        list.setActive(active + 1);
+        // Keep as many blocks above the new active one in view as fit.
+        int32_t sum = height(list, active + 1, true);
+        for (int i = active; i >= firstVisible_; --i) {
+            sum += height(list, i, false);
+            if (sum > areaHeight_) {
+                firstVisible_ = i + 1;
+                break;
+            }
         }
     }
-    return true;
+    list.setRpnDisplay(rpnMode && list.active() == list.count() - 1);
+    return list.active() != start;
 }
 
-bool BlockView::moveUp(engine::BlockList& list) {
-    const bool last = list.active() == list.count() - 1;
+bool BlockView::moveUp(engine::BlockList& list, bool rpnMode) {
+    const int start = list.active();
+    const bool last = start == list.count() - 1;
     exe(list, last ? engine::ExeMode::CommitOnly : engine::ExeMode::OnlyIfChanged);
     const int active = list.active();
-    if (active == 0) return false;
-    list.setActive(active - 1);
-    if (active - 1 < firstVisible_) firstVisible_ = active - 1;
-    return true;
+    if (active > 0) {
+        list.setActive(active - 1);
+        if (active - 1 < firstVisible_) firstVisible_ = active - 1;
+    }
+    list.setRpnDisplay(rpnMode && list.active() == list.count() - 1);
+    return list.active() != start;
 }
 
 ScrollBarState BlockView::scrollBar(const engine::BlockList& list) const {

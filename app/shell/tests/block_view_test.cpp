@@ -368,6 +368,13 @@ TEST_F(BlockViewTest, MovingBetweenBlocksKeepsTheActiveOneInView) {
     view.moveDown(*list);
     EXPECT_EQ(list->count(), 7);
     EXPECT_EQ(list->block(5).text(), u"9");
+    // In RPN mode the RPN display follows the last block.
+    view.moveUp(*list, true);
+    EXPECT_FALSE(list->rpnDisplay());
+    view.moveDown(*list, true);
+    EXPECT_TRUE(list->rpnDisplay());
+    view.moveUp(*list, false);
+    EXPECT_FALSE(list->rpnDisplay());
 }
 
 TEST_F(BlockViewTest, ScrollBarMovesTheFirstVisibleBlock) {

@@ -115,9 +115,10 @@ class BlockView {
     // new one fit, and keeps the executed block active when they cannot.
     bool exe(engine::BlockList& list, engine::ExeMode mode);
     // The Up and Down keys: commit the edit line, move the active block and
-    // keep it in view. Returns whether the active block changed.
-    bool moveUp(engine::BlockList& list);
-    bool moveDown(engine::BlockList& list);
+    // keep it in view; the RPN display is on exactly when RPN mode is and the
+    // last block is active. Returns whether the active block changed.
+    bool moveUp(engine::BlockList& list, bool rpnMode = false);
+    bool moveDown(engine::BlockList& list, bool rpnMode = false);
 
     // The scroll bar: range 0..count - 1, page 1, position the first visible
     // block. Returns whether the first visible block changed.
