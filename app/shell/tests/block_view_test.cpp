@@ -44,7 +44,8 @@ TEST(TextWrap, BreaksAtTheFitPointOrBeforeABreakCharacter) {
     // fit the first line's 210 pixels, 20 each later line's 200.
     const std::u16string thirty(30, u'a');
     const std::u16string plus = std::u16string(19, u'a') + u"+" + std::u16string(9, u'b');
-    const std::u16string farBreak = u"+" + std::u16string(40, u'x');
+    std::u16string farBreak(41, u'x');
+    farBreak[0] = u'+';
     const std::u16string longSpace = std::u16string(25, u'c') + u" " + std::u16string(10, u'd');
     const WrapCase cases[] = {
         {"thirty letters", thirty, 3, false, {{0, 21}, {21, 9}}, false},
