@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "engine/messages.h"
-#include "engine/scripts.h"
 #include "engine/text_export.h"
 #include "platform/text.h"
+#include "shell/engine_startup.h"
 
 namespace cli {
 namespace {
@@ -32,12 +32,12 @@ engine::ExportOptions exportOptions(const Options& options) {
 }  // namespace
 
 Session::Session(const Options& options) : options_(options) {
-    blocks_.activeBlock().setDegrees(options.degrees);
+    document_.activeBlock().setDegrees(options.degrees);
 }
 
 bool Session::defineFunctions() {
     for (const FunctionDefinition& d : options_.definitions) {
-        const uint16_t status = blocks_.defineFunction(d.name, d.parameters, d.text);
+        const uint16_t status = blocks().defineFunction(d.name, d.parameters, d.text);
         if (status != 0) {
             std::fprintf(stderr, "orvana-cli: --define %s: %s\n", utf8(d.name).c_str(),
                          utf8(engine::messageText(status)).c_str());
@@ -48,23 +48,26 @@ bool Session::defineFunctions() {
 }
 
 void Session::enter(const std::u16string& line) {
-    // A new line is a new command: scripts stopped before may run again.
-    engine::clearScriptAbort();
-    blocks_.setActive(blocks_.count() - 1);
-    blocks_.setEditLine(line);
-    lastExecuted_ = blocks_.count() - 1;
-    blocks_.exe(engine::ExeMode::Normal);
+    // A new line is a new command.
+    shell::beginUserAction();
+    document_.setActive(blocks().count() - 1);
+    document_.setEditText(line);
+    lastExecuted_ = blocks().count() - 1;
+    const shell::ListChange change = document_.exe(shell::ExeMode::Normal);
     // Dropping the oldest block past the limit moves the executed one up.
-    if (lastExecuted_ >= blocks_.count() - 1) lastExecuted_ = blocks_.count() - 2;
+    lastExecuted_ -= change.dropped;
 }
 
-std::string Session::exportText() const { return engine::exportBlocks(blocks_, exportOptions(options_)); }
+std::string Session::exportText() const {
+    return engine::exportBlocks(document_.blocks(), exportOptions(options_));
+}
 
 std::string Session::lastAnswer() const {
-    if (lastExecuted_ < 0 || lastExecuted_ >= blocks_.count()) return "";
+    const engine::BlockList& blocks = document_.blocks();
+    if (lastExecuted_ < 0 || lastExecuted_ >= blocks.count()) return "";
     engine::ExportOptions e = exportOptions(options_);
     e.answers = true;
-    return engine::exportAnswer(blocks_.block(lastExecuted_), e);
+    return engine::exportAnswer(blocks.block(lastExecuted_), e);
 }
 
 std::vector<std::u16string> readLines(std::FILE* in) {

@@ -5,11 +5,10 @@
 #include "cli_options.h"
 #include "engine/evaluator.h"
 #include "engine/messages.h"
-#include "engine/script_folder.h"
 #include "engine/scripts.h"
 #include "engine/workspace_file.h"
-#include "engine/workspace_settings.h"
 #include "platform/backend.h"
+#include "shell/engine_startup.h"
 
 namespace cli {
 namespace {
@@ -57,28 +56,30 @@ std::string narrow(const std::u16string& text) {
 
 }  // namespace
 
-void setUpScripts(const std::string& scriptDir) {
-    engine::setScriptFolder(fromUtf8(scriptDir));
-    engine::installScriptSupport();
+void installScriptInterrupt() {
     platformSetBackend(&backend);
     std::signal(SIGINT, onInterrupt);
 }
 
-bool loadWorkspaceFile(engine::BlockList& blocks, const std::string& path, std::string& error) {
+bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& path,
+                       std::string& error) {
     const std::u16string wide = fromUtf8(path);
-    if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(), &blocks)) {
+    if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(),
+                               &document.blocks())) {
         error = narrow(engine::messageText(engine::kCantOpenFile)) + ": " + path;
         return false;
     }
+    document.blocksReplaced();
     // The terminal has one display slot: the Workspace's own.
-    engine::setEvaluationFlag(engine::workspaceSettings().evaluation);
-    blocks.evaluateAll();
+    shell::useWorkspaceDisplaySlot();
+    document.evaluateAll();
     return true;
 }
 
-void openEmptyLastBlock(engine::BlockList& blocks) {
-    if (!blocks.block(blocks.count() - 1).text().empty()) blocks.insertAt(blocks.count());
-    blocks.setActive(blocks.count() - 1);
+void openEmptyLastBlock(shell::WorkspaceDocument& document) {
+    const engine::BlockList& blocks = document.blocks();
+    if (!blocks.block(blocks.count() - 1).text().empty()) document.insertAt(blocks.count());
+    document.setActive(blocks.count() - 1);
 }
 
 bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
@@ -86,7 +87,7 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
         error = "--run-from: the Workspace has no block " + std::to_string(n);
         return false;
     }
-    engine::clearScriptAbort();
+    shell::beginUserAction();
     engine::runFromBlock(blocks, n - 1);
     return true;
 }

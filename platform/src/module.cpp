@@ -27,6 +27,12 @@ PlatformModule* platformLoadModule(const char* path) {
     return static_cast<PlatformModule*>(handle);
 }
 
+PlatformModule* platformProgramModule(void) {
+    void* handle = dlopen(nullptr, RTLD_NOW);
+    remember(handle == nullptr ? dlerror() : nullptr);
+    return static_cast<PlatformModule*>(handle);
+}
+
 void* platformModuleSymbol(PlatformModule* module, const char* name) {
     if (module == nullptr || name == nullptr) {
         remember("no module or symbol name given");

@@ -7,10 +7,12 @@
 #include <numbers>
 #include <string>
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-char16_t sharedFormat[kFormatLength + 1] = u"% #0.05G";
+constinit char16_t (&sharedFormat)[kFormatLength + 1] = theEngineState.numberFormat;
 
 // Prints one double with a printf format; exponents are widened to three
 // digits so that every C library gives the same text.

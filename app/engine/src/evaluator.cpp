@@ -9,13 +9,14 @@
 #include "engine/library_table.h"
 #include "engine/round_significant.h"
 #include "engine/value_stack.h"
+#include "engine_state_data.h"
 
 namespace engine {
 namespace {
 
-bool evaluating = false;   // the evaluation flag
-bool elementwise = false;  // set while a "V:" list runs
-int nesting = 0;
+constinit bool& evaluating = theEngineState.evaluating;
+constinit bool& elementwise = theEngineState.elementwise;
+constinit int& nesting = theEngineState.nesting;
 
 // Significant digits kept by the evaluation flag: after operators, and for
 // the final answer.

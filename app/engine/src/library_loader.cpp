@@ -13,16 +13,13 @@
 #include "keypad.h"
 #include "platform/drawing.h"
 #include "platform/module.h"
+#include "engine_state_data.h"
 
 namespace engine {
 namespace {
 
 // What this loader opened, in load order: each module and its title bitmap.
-struct Loaded {
-    PlatformModule* module;
-    PlatformSurface* title;
-};
-std::vector<Loaded> loadedModules;
+constinit std::vector<LoadedModule>& loadedModules = theEngineState.loadedModules;
 
 constexpr const char* kModuleEnding = ".so";
 

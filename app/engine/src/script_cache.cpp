@@ -7,16 +7,14 @@
 #include "engine/script_cache.h"
 #include "engine/script_folder.h"
 #include "engine/scripts.h"
+#include "engine_state_data.h"
 #include "script_record.h"
 #include "workspace_image.h"
 
 namespace engine {
 namespace {
 
-// Records are shared with the calls running them, so that dropping one from
-// the cache while it runs (a Workspace saving a file of its own name) never
-// frees what a call still uses.
-std::vector<std::shared_ptr<ScriptRecord>> cache;
+constinit std::vector<std::shared_ptr<ScriptRecord>>& cache = theEngineState.scriptCache;
 
 std::vector<std::u16string> declaredNames(std::u16string_view text, bool wholeName) {
     std::vector<std::u16string> names;

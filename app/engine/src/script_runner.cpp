@@ -11,21 +11,19 @@
 #include "engine/value_stack.h"
 #include "platform/message_box.h"
 #include "platform/pointer_state.h"
+#include "engine_state_data.h"
 #include "script_record.h"
 #include "script_run_state.h"
 
 namespace engine {
 namespace {
 
-ScriptRunState scratch;
-ScriptRunState* innermost = nullptr;
-bool aborted = false;
-bool graphShowing = false;
-
-// The wait cursor stays while any run is going, until the outermost ends or
-// a run is aborted.
-int waitDepth = 0;
-bool cursorShown = false;
+constinit ScriptRunState& scratch = theEngineState.scratchRun;
+constinit ScriptRunState*& innermost = theEngineState.innermostRun;
+constinit bool& aborted = theEngineState.aborted;
+constinit bool& graphShowing = theEngineState.graphShowing;
+constinit int& waitDepth = theEngineState.waitDepth;
+constinit bool& cursorShown = theEngineState.cursorShown;
 
 void waitCursorOn() {
     if (waitDepth++ == 0) {
@@ -241,6 +239,7 @@ Status runFromBlock(BlockList& blocks, int index) {
     ScriptRunState run;
     const RunStateScope runScope(run);
     const WaitCursor cursor;
+    const AnswerSourceScope answers(blocks);
     setAnswerIndex(index - 1);
     int counter = 0;
     int a = index;

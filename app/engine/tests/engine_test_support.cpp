@@ -1,5 +1,6 @@
 #include "engine_test_support.h"
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/disassembler.h"
 #include "engine/library_table.h"
@@ -79,11 +80,9 @@ KeypadLibrary fakeSecond() {
 }
 
 void EngineTest::resetEngine() {
-    resetVariables();
-    resetUserFunctions();
+    engineState().reset();
     resetLibraries();
     setScriptFolder(u"");
-    setAnswerIndex(-1);
 }
 
 void EngineTest::defineVariables(std::initializer_list<std::u16string_view> names) {

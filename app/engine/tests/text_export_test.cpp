@@ -18,9 +18,10 @@ using engine::ExportOptions;
 
 namespace {
 
+// EXE of a line on the last block.
 void type(BlockList& list, const std::u16string& text) {
-    list.setEditLine(text);
-    list.exe(engine::ExeMode::Normal);
+    list.execute(list.count() - 1, text);
+    list.appendEmpty();
 }
 
 ExportOptions lf(bool answers = true) {
@@ -40,9 +41,8 @@ TEST(TextExport, BlocksWithTheirAnswers) {
               "--------------------------------R\r\n1+1\r\n    \t 2.0000\r\n\r\n"
               "--------------------------------R\r\n\r\n\r\n");
 
-    list.setActive(1);
-    list.activeBlock().setDegrees(true);
-    list.activeBlock().setNote(u"sizes");
+    list.block(1).setDegrees(true);
+    list.block(1).setNote(u"sizes");
     type(list, u"{1,2|3,4}/2");
     type(list, u"\"hello\"");
     type(list, u"inv({1,2|2,4})");

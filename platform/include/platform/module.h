@@ -13,6 +13,9 @@ typedef struct PlatformModule PlatformModule;
 /* Returns null when the module cannot be loaded; platformModuleError() then
  * tells why. */
 PLATFORM_API PlatformModule* platformLoadModule(const char* path);
+/* The running program itself, whose exported symbols (its string table) are
+ * then found like a module's; null when that fails. Free it like a module. */
+PLATFORM_API PlatformModule* platformProgramModule(void);
 /* Returns null when the module has no such symbol. */
 PLATFORM_API void* platformModuleSymbol(PlatformModule* module, const char* name);
 /* Returns 1 when the module was released, 0 for a null handle or a failure. */

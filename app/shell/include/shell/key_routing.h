@@ -1,0 +1,34 @@
+// Where a key code goes once the shell has formed it: into the expression
+// line (key insertion), or, in help mode, to the key's help. Also the edit
+// line's Back and the token cursor of the Left and Right keys.
+#ifndef ORVANA_SHELL_KEY_ROUTING_H
+#define ORVANA_SHELL_KEY_ROUTING_H
+
+#include <cstdint>
+
+#include "platform/module.h"
+#include "shell/shell_state.h"
+
+namespace shell {
+
+// Inserts key code (character + page x 65536) into the edit line: page 0
+// types the character after the highlighted token (Enter runs EXE, a
+// backspace erases), then the token left of the caret is highlighted.
+void routeKey(ShellState& state, uint32_t keyCode);
+
+// Shows the help of a key (nothing while the graph view is shown).
+void showHelpOfKey(ShellState& state, uint32_t keyCode);
+
+// The Back key on page 0: deletes the selection, or the character before the
+// caret; then the token left of the caret is highlighted.
+void eraseBeforeCaret(ShellState& state);
+
+// Left and Right on page 0: the token cursor of the edit line.
+void moveTokenCursor(ShellState& state, bool right);
+
+// The running program as a module, for its string table; opened once.
+PlatformModule* mainProgramModule();
+
+}  // namespace shell
+
+#endif
