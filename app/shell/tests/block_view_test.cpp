@@ -374,6 +374,30 @@ TEST_F(BlockViewTest, MovingBetweenBlocksKeepsTheActiveOneInView) {
     EXPECT_EQ(list->block(5).text(), u"9");
 }
 
+TEST_F(BlockViewTest, AClickActivatesTheBlockUnderIt) {
+    for (int i = 0; i < 3; ++i) enter(u"1");  // 56-pixel blocks; 2 and 3 in view
+    ASSERT_EQ(view.firstVisible(), 2);
+    struct Case {
+        int32_t y;
+        int block;
+    } cases[] = {{0, 2}, {55, 2}, {56, 3}, {111, 3}, {112, -1}, {-1, -1}};
+    for (const Case& c : cases) EXPECT_EQ(view.blockAt(*doc, c.y), c.block) << c.y;
+    // The new text of the last block is committed, without a new block.
+    doc->setEditText(u"7");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 10));
+    EXPECT_EQ(doc->active(), 2);
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(list->block(3).text(), u"7");
+    EXPECT_FALSE(view.activateBlockAt(*doc, 10));  // already active
+    EXPECT_FALSE(view.activateBlockAt(*doc, 200));
+    // From a block above the last, a changed text is executed on the way.
+    doc->setEditText(u"5");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 60));
+    EXPECT_EQ(list->block(2).text(), u"5");
+    EXPECT_EQ(doc->active(), 3);
+    EXPECT_EQ(doc->editText(), u"7");
+}
+
 TEST_F(BlockViewTest, ScrollBarMovesTheFirstVisibleBlock) {
     for (int i = 0; i < 5; ++i) enter(u"1");
     const ScrollBarState bar = view.scrollBar(*list);
