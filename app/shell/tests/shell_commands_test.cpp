@@ -385,7 +385,9 @@ TEST_F(ShellCommands, RpnModeTogglesTheDisplayAndTheCheckMark) {
     EXPECT_FALSE(doc().rpnDisplay());
     const ShellMenus off(state());
     for (const PlatformMenuItem& i : off.workspace()) {
-        if (i.id == kCmdRpnMode) EXPECT_EQ(i.flags & PLATFORM_MENU_CHECKED, 0u);
+        if (i.id == kCmdRpnMode) {
+            EXPECT_EQ(i.flags & PLATFORM_MENU_CHECKED, 0u);
+        }
     }
 }
 
