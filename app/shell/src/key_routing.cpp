@@ -3,6 +3,7 @@
 
 #include "engine/key_insertion.h"
 #include "platform/edit_control.h"
+#include "platform/string_resources.h"
 #include "shell/help_strings.h"
 #include "shell/shell_key_host.h"
 #include "shell/shell_painter.h"
@@ -42,10 +43,8 @@ void moveTokenCursor(ShellState& state, bool right) {
 }
 
 PlatformModule* mainProgramModule() {
-    // Refers to the table so that it is linked into every program that can
-    // show key help.
-    static PlatformModule* program = mainHelpTable() != nullptr ? platformProgramModule() : nullptr;
-    return program;
+    platformSetProgramStringTable(mainHelpTable());
+    return platformProgramModule();
 }
 
 }  // namespace shell

@@ -1,10 +1,8 @@
 // The start-up sequence and the destroy handling.
 #include "shell/shell_lifecycle.h"
 
-#include "engine/script_cache.h"
+#include "engine/engine_state.h"
 #include "engine/script_folder.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
 #include "engine/workspace_file.h"
 #include "engine/workspace_settings.h"
 #include "platform/clock.h"
@@ -49,9 +47,9 @@ void startShell(ShellState& state, const StartupOptions& options) {
     state.helpMode = false;
     state.page = 0;
     state.hardwareKeyTime = platformTickCount();
-    engine::resetVariables();
-    engine::resetStack();
-    engine::resetWorkspaceSettings();
+    // The six predefined variables, an empty value stack, default Workspace
+    // settings (the graph range among them) and number format.
+    engine::engineState().reset();
     state.formats = FormatSlots{};
 
     state.fullScreen = false;
@@ -99,12 +97,12 @@ void destroyShell(ShellState& state) {
     saveProgramFile(state, kDefaultFileName);
     writePreferencesFile(programFilePath(kPreferencesFileName).c_str(), currentPreferences(state),
                          loadedLibraryNames());
+    // Blocks, user functions, the value stack, the variables, the script
+    // cache and the copied block go; then the keypad libraries.
     state.document.clear();
     state.blocks().clearFunctions();
     state.copiedBlock.reset();
-    engine::clearScriptCache();
-    engine::resetStack();
-    engine::resetVariables();
+    engine::engineState().reset();
     state.engine.reset();
     state.pending.closeWindow = true;
 }

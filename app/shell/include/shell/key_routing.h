@@ -27,7 +27,7 @@ void eraseBeforeCaret(ShellState& state);
 // Left and Right on page 0: the token cursor of the edit line.
 void moveTokenCursor(ShellState& state, bool right);
 
-// The running program as a module, for its string table; opened once.
+// The running program as a module, serving the main program's help strings.
 PlatformModule* mainProgramModule();
 
 }  // namespace shell
