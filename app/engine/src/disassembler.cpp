@@ -88,6 +88,14 @@ std::string word(const Token& t) {
             return joined("call:", utf8(tokenText(t)));
         case code(Code::AnswerAsText):
             return joined("ANS$", number(t.value));
+        case code(Code::Assign):
+            return joined("=:", variableName(t.value));
+        case code(Code::Else):
+        case code(Code::EndBlock):
+        case code(Code::For):
+        case code(Code::While):
+        case code(Code::If):
+            return joined(builtinMnemonic(c), joined(":", number(t.value)));
         default:
             break;
     }

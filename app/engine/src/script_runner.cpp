@@ -250,7 +250,7 @@ Status runFromBlock(BlockList& blocks, int index) {
         EquationBlock& block = blocks.block(a);
         block.evaluate();
         setAnswerIndex(a);
-        if (block.status() != kOk && block.status() != kStatusComment)
+        if (block.status() != kOk && block.status() != kCommentLine)
             leaveFailedLoop(block.parsed(), run);
         if (run.next == -1 || aborted) break;
         run.reentry = a >= run.next;

@@ -16,7 +16,7 @@ std::string utf8(const std::u16string& text) {
 }
 
 bool failed(const EquationBlock& block) {
-    return block.status() != 0 && block.status() != kStatusComment;
+    return block.status() != 0 && block.status() != kCommentLine;
 }
 
 void writeAnswer(std::string& out, const EquationBlock& block, const std::u16string& format,
@@ -27,7 +27,7 @@ void writeAnswer(std::string& out, const EquationBlock& block, const std::u16str
         return;
     }
     const Matrix* answer = block.answer();
-    if (answer == nullptr || block.status() == kStatusComment) return;
+    if (answer == nullptr || block.status() == kCommentLine) return;
     if (answer->kind == LATTIX_KIND_STRING) {
         const auto* text = reinterpret_cast<const char16_t*>(answer->re);
         out.append("\t").append(text != nullptr ? utf8(text) : std::string()).append(eol);

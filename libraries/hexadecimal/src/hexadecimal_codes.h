@@ -3,6 +3,7 @@
 #define ORVANA_HEXADECIMAL_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace hexadecimal {
 
@@ -13,8 +14,7 @@ inline constexpr OperatorCode kShiftLeft = 0x0401;   // "«"
 inline constexpr OperatorCode kXor = 0x0501;
 inline constexpr OperatorCode kNot = 0x0105;
 
-inline constexpr int32_t kIncompatibleDataTypes = 9;
-inline constexpr int32_t kNotSupported = 55;
+using namespace orvana;
 
 }  // namespace hexadecimal
 

@@ -4,6 +4,7 @@
 #define ORVANA_SCIENTIFIC_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace scientific {
 
@@ -39,10 +40,7 @@ inline constexpr OperatorCode kSquare = 0x0104;
 inline constexpr OperatorCode kCube = 0x0204;
 
 // Error codes of the main program's table that this library returns.
-inline constexpr int32_t kIncompatibleDataTypes = 9;
-inline constexpr int32_t kDivideByZero = 10;
-inline constexpr int32_t kInvalidParameter = 14;
-inline constexpr int32_t kNotSupported = 55;
+using namespace orvana;
 
 }  // namespace scientific
 

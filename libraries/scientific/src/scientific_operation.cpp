@@ -11,8 +11,6 @@
 namespace scientific {
 namespace {
 
-constexpr int32_t kNoStorage = 62;
-
 size_t elementCount(const Matrix& m) {
     return size_t(m.rows) * size_t(m.cols);
 }
@@ -151,7 +149,7 @@ int32_t coordinates(OperatorCode op, Matrix* stack, int16_t* top, bool degrees) 
         v = degrees ? angle * kRadiansToDegrees : angle;
     }
     resizeMatrix(&first, 2, 1);
-    if (elementCount(first) != 2) return kNoStorage;
+    if (elementCount(first) != 2) return kMatrixTooBig;
     setElement(first, 0, {u, 0.0});
     setElement(first, 1, {v, 0.0});
     --*top;
@@ -173,7 +171,7 @@ int32_t arcTangentOf(Matrix* stack, int16_t* top, bool degrees) {
 // flag is squared as a matrix.
 int32_t smallPower(OperatorCode op, Matrix& top, bool elementwise) {
     Matrix* copy = newMatrix(0, 0);
-    if (copy == nullptr) return kNoStorage;
+    if (copy == nullptr) return kMatrixTooBig;
     copyMatMatrix(copy, &top);
     const int flag = elementwise ? 1 : 0;
     int32_t r;

@@ -62,7 +62,7 @@ int32_t columnSquares(const OperationCall& call) {
 int32_t productSum(const OperationCall& call) {
     Matrix* data = nullptr;
     if (const int32_t r = dataOf(call, &data); r != 0) return r;
-    if (data->cols < 2) return errors::kOutOfBounds;
+    if (data->cols < 2) return errors::kValueOutOfBounds;
     Complex sum;
     for (uint32_t i = 0; i < data->rows; ++i) {
         const uint32_t s = i * data->cols;

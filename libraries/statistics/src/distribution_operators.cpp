@@ -40,7 +40,7 @@ struct Arguments {
 int32_t argumentsOf(const OperationCall& call, int count, Arguments* a) {
     for (int i = 0; i < count; ++i) {
         const Matrix& m = call.fixed(count, i);
-        if (!isScalar(m)) return errors::kIncompatibleTypes;
+        if (!isScalar(m)) return errors::kIncompatibleDataTypes;
         a->v[i] = m.re[0];
     }
     for (int i = 0; i < count; ++i)

@@ -42,7 +42,7 @@ bool reserve(KeypadCurve& curve, uint16_t count) {
 int32_t fitLine(const Matrix& data, LineFit* fit) {
     if (data.rows == 0 || data.re == nullptr) return errors::kEmptyData;
     if (data.rows == 1) return errors::kSingleValue;
-    if (data.cols < 2) return errors::kOutOfBounds;
+    if (data.cols < 2) return errors::kValueOutOfBounds;
     const double n = data.rows;
     double sx = 0.0, sy = 0.0, sxx = 0.0, syy = 0.0, sxy = 0.0;
     bool allEqual = true;

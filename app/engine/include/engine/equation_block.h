@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/status.h"
 #include "keypad.h"
 #include "lattix.h"
 
@@ -21,9 +22,6 @@ inline constexpr uint32_t kParameterCountMask = 0xC0;
 
 inline constexpr size_t kBlockTextLimit = 99;
 inline constexpr size_t kBlockNoteLimit = 29;
-
-inline constexpr uint16_t kStatusTextTooLong = 7;
-inline constexpr uint16_t kStatusComment = 63;
 
 class EquationBlock {
 public:
