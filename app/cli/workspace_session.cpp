@@ -8,6 +8,7 @@
 #include "engine/scripts.h"
 #include "engine/workspace_file.h"
 #include "platform/backend.h"
+#include "platform/text.h"
 #include "shell/engine_startup.h"
 
 namespace cli {
@@ -48,12 +49,6 @@ PlatformBackend terminalBackend() {
 
 const PlatformBackend backend = terminalBackend();
 
-std::string narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? char(c) : '?';
-    return out;
-}
-
 }  // namespace
 
 void installScriptInterrupt() {
@@ -63,10 +58,10 @@ void installScriptInterrupt() {
 
 bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& path,
                        std::string& error) {
-    const std::u16string wide = fromUtf8(path);
+    const std::u16string wide = orvana::toUtf16(path);
     if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(),
                                &document.blocks())) {
-        error = narrow(engine::messageText(engine::kCantOpenFile)) + ": " + path;
+        error = orvana::toUtf8(engine::messageText(engine::kCantOpenFile)) + ": " + path;
         return false;
     }
     document.blocksReplaced();
@@ -94,9 +89,9 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
 
 bool saveWorkspaceFile(const engine::BlockList& blocks, const std::string& path,
                        std::string& error) {
-    const std::u16string wide = fromUtf8(path);
+    const std::u16string wide = orvana::toUtf16(path);
     if (!engine::saveWorkspace(wide.c_str(), false, &blocks)) {
-        error = narrow(engine::messageText(engine::kCantSaveWorkspace)) + path;
+        error = orvana::toUtf8(engine::messageText(engine::kCantSaveWorkspace)) + path;
         return false;
     }
     return true;
