@@ -114,32 +114,6 @@ Complex exponential(Complex z) {
 
 }  // namespace
 
-bool isElementaryFunction(OperatorCode op) {
-    switch (op) {
-        case kAsin:
-        case kAcos:
-        case kAtan:
-        case kSin:
-        case kCos:
-        case kTan:
-        case kAsinh:
-        case kAcosh:
-        case kAtanh:
-        case kSinh:
-        case kCosh:
-        case kTanh:
-        case kDeg:
-        case kRad:
-        case kSqrt:
-        case kLog:
-        case kLn:
-        case kExp:
-            return true;
-        default:
-            return false;
-    }
-}
-
 int32_t applyElementary(OperatorCode op, Complex& z, bool degrees) {
     switch (op) {
         case kSin:

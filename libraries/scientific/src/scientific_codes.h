@@ -42,6 +42,30 @@ inline constexpr OperatorCode kCube = 0x0204;
 // Error codes of the main program's table that this library returns.
 using namespace orvana;
 
+// What performs an operator on the value stack (scientific_operation.cpp).
+using Operation = int32_t (*)(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                              bool degrees);
+int32_t pushPi(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// A one-parameter function of the elementary set (elementary_functions.h).
+int32_t elementaryOnTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+// conj, abs, arg: every element whatever the flag.
+int32_t wholeTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// ^, @, nrt.
+int32_t topTwo(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// rect, polar.
+int32_t coordinatesOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                         bool degrees);
+int32_t arcTangentOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+// The square and the cube.
+int32_t smallPowerOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+
+// The function of an operator code; null for a code the library does not
+// have (scientific_names.cpp).
+Operation operationFor(OperatorCode op);
+
 }  // namespace scientific
 
 #endif
