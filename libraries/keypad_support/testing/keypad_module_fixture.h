@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "keypad.h"
+#include "platform/edit_control.h"
 #include "platform/module.h"
 #include "platform/string_resources.h"
 
@@ -106,6 +107,37 @@ class ValueStack {
     Matrix* slots_[90];
     Matrix records_[90];
     int16_t top_ = 4;
+};
+
+// An edit control of the platform's model, as MapKeyboard receives it.
+class EditLine {
+  public:
+    EditLine() : handle_(platformEditCreate()) {}
+    ~EditLine() { platformEditDestroy(handle_); }
+    EditLine(const EditLine&) = delete;
+    EditLine& operator=(const EditLine&) = delete;
+
+    PlatformWindow handle() const { return handle_; }
+    std::u16string text() const {
+        char16_t buffer[128];
+        platformEditGetText(handle_, buffer, 128);
+        return buffer;
+    }
+    // Sets the text with the selection from `start` to `end`.
+    void set(const char16_t* text, int32_t start = 0, int32_t end = 0) {
+        platformEditSetText(handle_, text);
+        platformEditSetSelection(handle_, start, end);
+    }
+    // Where the caret stands; a selection fails the test.
+    int32_t caret() const {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(handle_, &start, &end);
+        EXPECT_EQ(start, end);
+        return start;
+    }
+
+  private:
+    PlatformWindow handle_;
 };
 
 // ASCII text of a UTF-16 string, for failure messages.

@@ -1,6 +1,6 @@
 // The scripting keypad: the control-flow keywords and templates its keys
-// insert on pages 2 to 4, the comparison pop-up of key 9, the legend drawn
-// from the same table, and the entry points it has no use for.
+// insert on pages 2 to 4, the comparison pop-up of key 9, and the legend
+// drawn from the same table.
 #include "keypad_support/key_table.h"
 #include "platform/edit_control.h"
 #include "platform/popup_menu.h"
@@ -84,19 +84,6 @@ PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
 
 PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
     return legend.copyTo(surface);
-}
-
-PLATFORM_API int32_t GetButtonRect(int32_t, int32_t, KeypadRect*) {
-    return 0;
-}
-
-PLATFORM_API int32_t doGraph(double*, KeypadCurve*, int16_t*, OperatorCode, int32_t, int32_t,
-                             Matrix*, int16_t*, const HostServices*) {
-    return 0;
-}
-
-PLATFORM_API int32_t doDraw(void) {
-    return 0;
 }
 
 }  // extern "C"

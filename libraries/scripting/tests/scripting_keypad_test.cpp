@@ -6,7 +6,6 @@
 #include "keypad_module_fixture.h"
 #include "keypad_support/key_table.h"
 #include "platform/drawing.h"
-#include "platform/edit_control.h"
 #include "scripted_backend.h"
 
 namespace {
@@ -19,29 +18,16 @@ class ScriptingModule : public ::testing::Test {
     static void TearDownTestSuite() { delete module; }
     void SetUp() override {
         ASSERT_TRUE(module->complete()) << module->missing();
-        edit = platformEditCreate();
-        ASSERT_NE(edit, nullptr);
+        ASSERT_NE(edit.handle(), nullptr);
     }
-    void TearDown() override { platformEditDestroy(edit); }
 
-    std::u16string text() {
-        char16_t buffer[128];
-        platformEditGetText(edit, buffer, 128);
-        return buffer;
-    }
-    int32_t caret() {
-        int32_t start = 0, end = 0;
-        platformEditGetSelection(edit, &start, &end);
-        EXPECT_EQ(start, end);
-        return start;
-    }
     int32_t press(char16_t key, uint32_t page) {
-        return module->library().MapKeyboard(key | (page << 16), edit, nullptr);
+        return module->library().MapKeyboard(key | (page << 16), edit.handle(), nullptr);
     }
     KeypadLibrary& library() { return module->library(); }
 
     static KeypadModule* module;
-    PlatformWindow edit = nullptr;
+    keypad_testing::EditLine edit;
 };
 KeypadModule* ScriptingModule::module = nullptr;
 
@@ -99,19 +85,19 @@ constexpr KeyRow kKeyRows[] = {
 
 TEST_F(ScriptingModule, EveryKeyInsertsItsTextAndPlacesTheCaret) {
     for (const KeyRow& row : kKeyRows) {
-        platformEditSetText(edit, u"");
+        edit.set(u"");
         EXPECT_EQ(press(row.key, row.page), KEYPAD_ACTION_NONE);
-        EXPECT_EQ(text(), row.text) << char(row.key) << " page " << row.page;
-        EXPECT_EQ(caret(), row.caret) << char(row.key) << " page " << row.page;
+        EXPECT_EQ(edit.text(), row.text) << char(row.key) << " page " << row.page;
+        EXPECT_EQ(edit.caret(), row.caret) << char(row.key) << " page " << row.page;
     }
 }
 
 TEST_F(ScriptingModule, KeysWithoutEntriesDoNothing) {
-    platformEditSetText(edit, u"ab");
+    edit.set(u"ab");
     for (uint32_t code : {u'#' | (2u << 16), u'9' | (5u << 16), u'9' | (1u << 16),
                           u'x' | (3u << 16), uint32_t(u'9')}) {
-        EXPECT_EQ(library().MapKeyboard(code, edit, nullptr), KEYPAD_ACTION_NONE);
-        EXPECT_EQ(text(), u"ab");
+        EXPECT_EQ(library().MapKeyboard(code, edit.handle(), nullptr), KEYPAD_ACTION_NONE);
+        EXPECT_EQ(edit.text(), u"ab");
     }
     EXPECT_EQ(library().MapKeyboard(u'1' | (2u << 16), nullptr, nullptr), KEYPAD_ACTION_NONE);
 }
@@ -122,13 +108,12 @@ TEST_F(ScriptingModule, KeyNineOffersTheComparisonsOnEveryPage) {
                                   u"_EQ_", u"_NE_", u"_OR_", u"_AND_"};
     int page = 2;
     for (int item = 0; item < 8; ++item, page = page == 4 ? 2 : page + 1) {
-        platformEditSetText(edit, u"a b");
-        platformEditSetSelection(edit, 1, 2);
+        edit.set(u"a b", 1, 2);
         backend.queuePopupMenuChoice(item);
         EXPECT_EQ(press(u'9', uint32_t(page)), KEYPAD_ACTION_NONE);
         std::u16string want(u"a");
         want.append(expected[item]).append(u"b");
-        EXPECT_EQ(text(), want) << item;
+        EXPECT_EQ(edit.text(), want) << item;
     }
     ASSERT_EQ(backend.popupMenus().size(), 8u);
     const auto& menu = backend.popupMenus().front();
@@ -139,9 +124,9 @@ TEST_F(ScriptingModule, KeyNineOffersTheComparisonsOnEveryPage) {
                                            u"Greater or Equal", u"Equal", u"Not Equal", u"OR",
                                            u"AND"}));
     // A dismissed menu inserts nothing.
-    platformEditSetText(edit, u"ab");
+    edit.set(u"ab");
     EXPECT_EQ(press(u'9', 3), KEYPAD_ACTION_NONE);
-    EXPECT_EQ(text(), u"ab");
+    EXPECT_EQ(edit.text(), u"ab");
 }
 
 int countIn(PlatformSurface* s, char16_t key, PlatformColour colour) {
