@@ -39,8 +39,15 @@ void setWaitCursor(void*, int shown) {
     if (shown == 0) interrupted = 0;
 }
 
-const PlatformBackend backend = {sizeof(PlatformBackend), nullptr,      nullptr, nullptr,
-                                 pointerPressed,          setWaitCursor};
+PlatformBackend terminalBackend() {
+    PlatformBackend table{};
+    table.size = sizeof(PlatformBackend);
+    table.pointerPressed = pointerPressed;
+    table.setWaitCursor = setWaitCursor;
+    return table;
+}
+
+const PlatformBackend backend = terminalBackend();
 
 std::string narrow(const std::u16string& text) {
     std::string out;

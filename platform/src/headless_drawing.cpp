@@ -3,17 +3,34 @@
 // (height + 1) / 2 pixels wide and `height` tall, and a printable character
 // sets a 3 x 5 pattern derived from its code, scaled into the cell, so that
 // tests can tell drawn text from background and measure where it went.
+#include <algorithm>
 #include <cstdlib>
 
-#include "platform/drawing.h"
+#include "headless_drawing.h"
+
+namespace platform::headless {
 
 namespace {
 
+// Fills the device pixels of the logical rectangle, already clipped.
+void fillDevice(PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
+                int32_t bottom, PlatformColour colour) {
+    const int32_t scale = platformSurfaceScale(surface);
+    const size_t stride = size_t(platformSurfacePixelWidth(surface));
+    uint32_t* pixels = platformSurfacePixels(surface);
+    for (int32_t y = top * scale; y < bottom * scale; ++y)
+        std::fill(pixels + size_t(y) * stride + size_t(left * scale),
+                  pixels + size_t(y) * stride + size_t(right * scale), colour);
+}
+
+// One logical pixel: a scale x scale block of device pixels.
 void plot(PlatformSurface* surface, int32_t x, int32_t y, PlatformColour colour) {
     const int32_t w = platformSurfaceWidth(surface);
     if (x < 0 || y < 0 || x >= w || y >= platformSurfaceHeight(surface)) return;
-    platformSurfacePixels(surface)[size_t(y) * size_t(w) + size_t(x)] = colour;
+    fillDevice(surface, x, y, x + 1, y + 1, colour);
 }
+
+}  // namespace
 
 void fillRect(void*, PlatformSurface* surface, int32_t left, int32_t top, int32_t right,
               int32_t bottom, PlatformColour colour) {
@@ -22,13 +39,12 @@ void fillRect(void*, PlatformSurface* surface, int32_t left, int32_t top, int32_
     if (top < 0) top = 0;
     if (right > w) right = w;
     if (bottom > h) bottom = h;
-    uint32_t* pixels = platformSurfacePixels(surface);
-    for (int32_t y = top; y < bottom; ++y)
-        for (int32_t x = left; x < right; ++x) pixels[size_t(y) * size_t(w) + size_t(x)] = colour;
+    if (right <= left || bottom <= top) return;
+    fillDevice(surface, left, top, right, bottom, colour);
 }
 
 // Bresenham's line, both ends included.
-void line(PlatformSurface* surface, PlatformPoint a, PlatformPoint b, PlatformColour colour) {
+static void line(PlatformSurface* surface, PlatformPoint a, PlatformPoint b, PlatformColour colour) {
     int64_t x = a.x, y = a.y;
     const int64_t dx = std::llabs(int64_t(b.x) - a.x), dy = -std::llabs(int64_t(b.y) - a.y);
     const int64_t sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
@@ -55,7 +71,7 @@ void drawPolyline(void*, PlatformSurface* surface, const PlatformPoint* points, 
 }
 
 // Whether the centre of pixel (x, y) lies inside the ellipse of the box.
-bool inside(double cx, double cy, double rx, double ry, int32_t x, int32_t y) {
+static bool inside(double cx, double cy, double rx, double ry, int32_t x, int32_t y) {
     const double u = (x + 0.5 - cx) / rx, v = (y + 0.5 - cy) / ry;
     return u * u + v * v <= 1.0;
 }
@@ -78,12 +94,12 @@ void drawEllipse(void*, PlatformSurface* surface, int32_t left, int32_t top, int
     }
 }
 
-int32_t cellWidth(const PlatformFont* font) {
+static int32_t cellWidth(const PlatformFont* font) {
     return (font->height + 1) / 2;
 }
 
 // The 3 x 5 pattern of a character: 15 bits, the middle one always set.
-uint32_t pattern(char16_t c) {
+static uint32_t pattern(char16_t c) {
     uint32_t bits = (uint32_t(c) * 2654435761u) >> 17;
     return (bits & 0x7FFFu) | (1u << 7);
 }
@@ -116,16 +132,4 @@ void measureText(void*, const char16_t* text, const PlatformFont* font, int32_t*
     *height = font->height;
 }
 
-const PlatformDrawingBackend headless = {sizeof(PlatformDrawingBackend),
-                                         nullptr,
-                                         fillRect,
-                                         drawPolyline,
-                                         drawEllipse,
-                                         drawText,
-                                         measureText};
-
-}  // namespace
-
-extern "C" const PlatformDrawingBackend* platformHeadlessDrawing(void) {
-    return &headless;
-}
+}  // namespace platform::headless

@@ -1,35 +1,19 @@
 // The pointer-pressed state and the wait cursor, routed to the backend.
 #include "platform/pointer_state.h"
 
-#include <cstddef>
+#include "backend_routing.h"
 
-#include "platform/backend.h"
-
-namespace {
-
-// Whether the installed table is large enough to hold the entry at this
-// offset, and the entry is set.
-bool reaches(const PlatformBackend* backend, size_t offset, size_t size) {
-    return offset + size <= backend->size;
-}
-
-}  // namespace
+using platform::backendFor;
 
 extern "C" {
 
 int platformPointerPressed(void) {
-    const PlatformBackend* b = platformCurrentBackend();
-    if (!reaches(b, offsetof(PlatformBackend, pointerPressed), sizeof b->pointerPressed) ||
-        b->pointerPressed == nullptr)
-        return 0;
+    const PlatformBackend* b = backendFor(&PlatformBackend::pointerPressed);
     return b->pointerPressed(b->context) != 0 ? 1 : 0;
 }
 
 void platformSetWaitCursor(int shown) {
-    const PlatformBackend* b = platformCurrentBackend();
-    if (!reaches(b, offsetof(PlatformBackend, setWaitCursor), sizeof b->setWaitCursor) ||
-        b->setWaitCursor == nullptr)
-        return;
+    const PlatformBackend* b = backendFor(&PlatformBackend::setWaitCursor);
     b->setWaitCursor(b->context, shown != 0 ? 1 : 0);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/drawing.h"
 
 namespace {
@@ -178,14 +179,12 @@ void recordText(void* context, PlatformSurface*, int32_t, int32_t, const char16_
 
 TEST(Drawing, AnInstalledBackendDrawsWhatItProvides) {
     Recorder recorder;
-    PlatformDrawingBackend backend{sizeof(PlatformDrawingBackend),
-                                   &recorder,
-                                   recordFill,
-                                   nullptr,
-                                   nullptr,
-                                   recordText,
-                                   nullptr};
-    platformSetDrawingBackend(&backend);
+    PlatformBackend backend{};
+    backend.size = sizeof(PlatformBackend);
+    backend.context = &recorder;
+    backend.fillRect = recordFill;
+    backend.drawText = recordText;
+    platformSetBackend(&backend);
     Surface s = make(10, 10);
     platformFillRect(s.get(), 0, 0, 10, 10, kRed);
     platformDrawText(s.get(), 0, 0, u"x", nullptr, kRed);
@@ -196,13 +195,13 @@ TEST(Drawing, AnInstalledBackendDrawsWhatItProvides) {
     EXPECT_EQ(count(s.get(), kRed), 0);
 
     // A table shorter than the current one has no text entries.
-    PlatformDrawingBackend shorter = backend;
-    shorter.size = offsetof(PlatformDrawingBackend, drawText);
-    platformSetDrawingBackend(&shorter);
+    PlatformBackend shorter = backend;
+    shorter.size = offsetof(PlatformBackend, drawText);
+    platformSetBackend(&shorter);
     platformDrawText(s.get(), 0, 0, u"x", nullptr, kRed);
     EXPECT_EQ(recorder.calls.size(), 2u);
     EXPECT_GT(count(s.get(), kRed), 0);
-    platformSetDrawingBackend(nullptr);
+    platformSetBackend(nullptr);
     platformFillRect(s.get(), 0, 0, 10, 10, kWhite);
     EXPECT_EQ(count(s.get(), kWhite), 100);
     EXPECT_EQ(recorder.calls.size(), 2u);
@@ -229,6 +228,46 @@ TEST(Drawing, ModulesDrawTheirNamedBitmaps) {
     EXPECT_EQ(platformLoadBitmap(module, nullptr), nullptr);
     EXPECT_EQ(platformLoadBitmap(nullptr, "NAME"), nullptr);
     platformFreeModule(module);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Drawing, ScaledSurfacesTakeLogicalCoordinatesAndCopyDevicePixels) {
+    Surface big(platformCreateScaledSurface(10, 8, 2));
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(platformSurfaceWidth(big.get()), 10);
+    EXPECT_EQ(platformSurfaceScale(big.get()), 2);
+    EXPECT_EQ(platformSurfacePixelWidth(big.get()), 20);
+    EXPECT_EQ(platformSurfacePixelHeight(big.get()), 16);
+    platformFillRect(big.get(), 1, 1, 3, 2, kRed);
+    EXPECT_EQ(platformSurfaceDevicePixel(big.get(), 2, 2), kRed);
+    EXPECT_EQ(platformSurfaceDevicePixel(big.get(), 5, 3), kRed);
+    EXPECT_EQ(platformSurfaceDevicePixel(big.get(), 6, 3), kWhite);
+    EXPECT_EQ(platformSurfacePixel(big.get(), 2, 1), kRed);
+    EXPECT_EQ(platformSurfacePixel(big.get(), 3, 1), kWhite);
+    platformDrawLine(big.get(), 0, 7, 9, 7, kBlue);
+    EXPECT_EQ(platformSurfaceDevicePixel(big.get(), 19, 15), kBlue);
+    EXPECT_EQ(platformSurfaceDevicePixel(big.get(), 19, 13), kWhite);
+
+    // Same scale: device pixels as they are; the key colour stays out.
+    Surface other(platformCreateScaledSurface(10, 8, 2));
+    platformFillRect(other.get(), 0, 0, 10, 8, PLATFORM_RGB(0, 255, 0));
+    platformCopyTransparent(other.get(), 0, 0, big.get(), 0, 0, 10, 8, kWhite);
+    EXPECT_EQ(platformSurfacePixel(other.get(), 1, 1), kRed);
+    EXPECT_EQ(platformSurfacePixel(other.get(), 0, 0), PLATFORM_RGB(0, 255, 0));
+
+    // A scale-1 legend copied onto a scale-2 view is enlarged pixel by pixel.
+    Surface small = make(4, 4);
+    platformFillRect(small.get(), 1, 1, 2, 2, kRed);
+    platformCopySurface(other.get(), 5, 5, small.get(), 0, 0, 4, 4);
+    EXPECT_EQ(platformSurfaceDevicePixel(other.get(), 12, 12), kRed);
+    EXPECT_EQ(platformSurfaceDevicePixel(other.get(), 13, 13), kRed);
+    EXPECT_EQ(platformSurfaceDevicePixel(other.get(), 14, 14), kWhite);
+
+    EXPECT_EQ(platformCreateScaledSurface(10, 10, 0), nullptr);
+    EXPECT_EQ(platformCreateScaledSurface(10, 10, 5), nullptr);
 }
 
 }  // namespace

@@ -55,12 +55,13 @@ TEST(MessageBox, HeadlessWritesToStandardErrorAndAnswersTheDefault) {
 
 TEST(MessageBox, ShortOrIncompleteTablesFallBackToHeadless) {
     // A table from an older host, too short to hold the message box entry.
-    PlatformBackend shortTable{0, nullptr, nullptr, nullptr, nullptr, nullptr};
+    PlatformBackend shortTable{};
     platformSetBackend(&shortTable);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_OK), PLATFORM_IDOK);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "y: x\n");
-    PlatformBackend nullEntry{sizeof(PlatformBackend), nullptr, nullptr, nullptr, nullptr, nullptr};
+    PlatformBackend nullEntry{};
+    nullEntry.size = sizeof(PlatformBackend);
     platformSetBackend(&nullEntry);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(platformMessageBox(nullptr, u"x", u"y", PLATFORM_MB_YESNO), PLATFORM_IDYES);

@@ -31,3 +31,27 @@ TEST(Text, LoneSurrogatesAndShortBuffers) {
     EXPECT_EQ(platformUtf16ToUtf8(u"abcdef", small, sizeof small), 6u);
     EXPECT_STREQ(small, "ab");
 }
+
+namespace {
+
+std::u16string widen(const char* text) {
+    std::u16string out(platformUtf8ToUtf16(text, nullptr, 0) + 1, u'\0');
+    platformUtf8ToUtf16(text, out.data(), out.size());
+    out.pop_back();
+    return out;
+}
+
+TEST(Text, Utf8ToUtf16RoundTripsAndReplacesMalformedSequences) {
+    EXPECT_EQ(widen("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), u"a\u00E9\u20AC\U0001F600");
+    EXPECT_EQ(widen("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong
+    EXPECT_EQ(widen("\xED\xA0\x80x"), u"\uFFFDx");            // a surrogate
+    EXPECT_EQ(widen("\xE2\x82"), u"\uFFFD");                  // cut short
+    EXPECT_EQ(widen("\xF4\x90\x80\x80"), u"\uFFFD");          // past U+10FFFF
+    EXPECT_EQ(widen(""), u"");
+    EXPECT_EQ(platformUtf8ToUtf16(nullptr, nullptr, 0), 0u);
+    char16_t small[3];
+    EXPECT_EQ(platformUtf8ToUtf16("abcd", small, 3), 4u);
+    EXPECT_EQ(std::u16string(small), u"ab");
+}
+
+}  // namespace

@@ -5,10 +5,9 @@
  *
  * A surface is always a plain memory image owned by the platform. The
  * primitives that need a toolkit to look right (fills, lines, ellipses, text
- * and text measuring) are routed to the installed drawing backend
- * (platformSetDrawingBackend), which draws into the same pixels
- * (platformSurfacePixels); without one they are drawn by the headless
- * implementation with a deterministic built-in glyph model, so tests can read
+ * and text measuring) are routed to the installed backend (backend.h), which
+ * draws into the same pixels (platformSurfacePixels); the headless backend
+ * draws them with a deterministic built-in glyph model, so tests can read
  * pixels back. Copies and pixel reads never go through a backend.
  *
  * Coordinates are pixels, x to the right and y down from the top-left corner.
@@ -61,18 +60,34 @@ typedef struct PlatformFont {
 /* ---- Surfaces ---------------------------------------------------------- */
 
 /* A new width x height image filled with white; null for a size below 1 or
- * above 4096 in either direction, or when memory is exhausted. */
+ * above 4096 in either direction, or when memory is exhausted. Its scale is 1. */
 PLATFORM_API PlatformSurface* platformCreateSurface(int32_t width, int32_t height);
+/* A surface of width x height logical pixels drawn at an integer scale (1 to
+ * 4): its pixel array holds (width x scale) x (height x scale) device pixels.
+ * Every drawing call takes logical coordinates; a toolkit backend draws with
+ * its painter scaled, so lines and text stay sharp at the device resolution.
+ * Null for a scale outside 1..4 or a device size above 4096 x 4 a side. */
+PLATFORM_API PlatformSurface* platformCreateScaledSurface(int32_t width, int32_t height,
+                                                          int32_t scale);
 PLATFORM_API void platformDestroySurface(PlatformSurface* surface);
-/* 0 for null. */
+/* The logical size; 0 for null. */
 PLATFORM_API int32_t platformSurfaceWidth(const PlatformSurface* surface);
 PLATFORM_API int32_t platformSurfaceHeight(const PlatformSurface* surface);
-/* The pixels, row by row (width pixels a row, no padding), 0x00RRGGBB each;
- * for backends that draw into the image themselves. Null for null. */
+/* The scale (1 for null), and the device size: logical size x scale. */
+PLATFORM_API int32_t platformSurfaceScale(const PlatformSurface* surface);
+PLATFORM_API int32_t platformSurfacePixelWidth(const PlatformSurface* surface);
+PLATFORM_API int32_t platformSurfacePixelHeight(const PlatformSurface* surface);
+/* The device pixels, row by row (pixel width a row, no padding), 0x00RRGGBB
+ * each (a toolkit may leave its own value in the top byte); for backends that
+ * draw into the image themselves. Null for null. */
 PLATFORM_API uint32_t* platformSurfacePixels(PlatformSurface* surface);
-/* The colour at (x, y), or PLATFORM_NO_PIXEL outside the surface. */
+/* The colour at logical (x, y) (its top-left device pixel), or
+ * PLATFORM_NO_PIXEL outside the surface. */
 PLATFORM_API PlatformColour platformSurfacePixel(const PlatformSurface* surface, int32_t x,
                                                  int32_t y);
+/* The colour of device pixel (x, y), or PLATFORM_NO_PIXEL outside. */
+PLATFORM_API PlatformColour platformSurfaceDevicePixel(const PlatformSurface* surface, int32_t x,
+                                                       int32_t y);
 
 /* ---- Primitives (through the backend) ---------------------------------- */
 
@@ -101,14 +116,16 @@ PLATFORM_API void platformMeasureText(const char16_t* text, const PlatformFont* 
 
 /* ---- Copies (memory only) ---------------------------------------------- */
 
-/* Copies width x height pixels from (sx, sy) of source to (dx, dy) of
- * destination, clipped to both. The two may be the same surface only when
- * the areas do not overlap. */
+/* Copies width x height logical pixels from (sx, sy) of source to (dx, dy) of
+ * destination, clipped to both; between surfaces of one scale the device
+ * pixels are copied as they are, between different scales each destination
+ * pixel takes the nearest source pixel. The two may be the same surface only
+ * when the areas do not overlap. */
 PLATFORM_API void platformCopySurface(PlatformSurface* destination, int32_t dx, int32_t dy,
                                       const PlatformSurface* source, int32_t sx, int32_t sy,
                                       int32_t width, int32_t height);
-/* As platformCopySurface, but source pixels of the colour `transparent` leave
- * the destination unchanged. */
+/* As platformCopySurface, but source pixels of the colour `transparent` (top
+ * byte ignored) leave the destination unchanged. */
 PLATFORM_API void platformCopyTransparent(PlatformSurface* destination, int32_t dx, int32_t dy,
                                           const PlatformSurface* source, int32_t sx, int32_t sy,
                                           int32_t width, int32_t height,
@@ -133,33 +150,6 @@ typedef struct PlatformBitmapEntry {
  * module has no table or no such bitmap, or memory is exhausted. The caller
  * destroys it. */
 PLATFORM_API PlatformSurface* platformLoadBitmap(PlatformModule* module, const char* name);
-
-/* ---- Drawing backend ---------------------------------------------------- */
-
-/* The primitives a toolkit may draw itself. Entries that are null, or lie
- * beyond `size`, fall back to the headless ones. Arguments reach the backend
- * already checked: a live surface, count >= 2, non-empty text and a font
- * with a face. */
-typedef struct PlatformDrawingBackend {
-    uint32_t size; /* sizeof(PlatformDrawingBackend) as the installer knows it */
-    void* context;
-    void (*fillRect)(void* context, PlatformSurface* surface, int32_t left, int32_t top,
-                     int32_t right, int32_t bottom, PlatformColour colour);
-    void (*drawPolyline)(void* context, PlatformSurface* surface, const PlatformPoint* points,
-                         int32_t count, PlatformColour colour);
-    void (*drawEllipse)(void* context, PlatformSurface* surface, int32_t left, int32_t top,
-                        int32_t right, int32_t bottom, PlatformColour colour, int filled);
-    void (*drawText)(void* context, PlatformSurface* surface, int32_t x, int32_t y,
-                     const char16_t* text, const PlatformFont* font, PlatformColour colour);
-    void (*measureText)(void* context, const char16_t* text, const PlatformFont* font,
-                        int32_t* width, int32_t* height);
-} PlatformDrawingBackend;
-
-/* Installs a drawing backend (the table must outlive its installation); null
- * restores the headless drawing. */
-PLATFORM_API void platformSetDrawingBackend(const PlatformDrawingBackend* backend);
-/* The headless primitives, for backends that draw only some of them. */
-PLATFORM_API const PlatformDrawingBackend* platformHeadlessDrawing(void);
 
 #ifdef __cplusplus
 }

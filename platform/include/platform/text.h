@@ -19,6 +19,10 @@ PLATFORM_API size_t platformTextLength(const char16_t* text);
  * Returns the number of bytes the full conversion needs, without the
  * terminator, so a caller can size its buffer. */
 PLATFORM_API size_t platformUtf16ToUtf8(const char16_t* text, char* out, size_t capacity);
+/* Converts 0-terminated UTF-8 to UTF-16 into out (capacity units, always
+ * 0-terminated when capacity > 0). Malformed sequences become U+FFFD. Returns
+ * the number of units the full conversion needs, without the terminator. */
+PLATFORM_API size_t platformUtf8ToUtf16(const char* text, char16_t* out, size_t capacity);
 
 #ifdef __cplusplus
 }
