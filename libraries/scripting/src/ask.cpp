@@ -74,7 +74,7 @@ int32_t entryFailure(int32_t code) {
 }
 
 int32_t askValues(const Operation& call, int pairs, Matrix* first) {
-    AskDialog dialog;
+    AskPrompt dialog;
     dialog.lines = pairs;
     std::u16string names[kAskLines];
     std::u16string offered[kAskLines];
@@ -90,10 +90,11 @@ int32_t askValues(const Operation& call, int pairs, Matrix* first) {
         dialog.prompts[i] = textOf(prompt);
         offered[i] = dialog.values[i] = prefillOf(*value);
     }
-    const int32_t answer = showAskDialog(dialog);
-    // Both soft keys store the entries. An entry left as it was offered is
-    // not stored again: the offered text rounds numbers to six digits and
-    // shows strings without quotes, so storing it would change the value.
+    const int32_t answer = showAskPrompt(dialog);
+    // The entries are stored after either answer (Cancel gives back what was
+    // offered). An entry left as it was offered is not stored again: the
+    // offered text rounds numbers to six digits and shows strings without
+    // quotes, so storing it would change the value.
     for (int i = 0; i < pairs; ++i) {
         if (dialog.values[i] == offered[i]) continue;
         const int32_t r = store(names[i], dialog.values[i], call.degrees, call.services);
@@ -106,11 +107,7 @@ int32_t askValues(const Operation& call, int pairs, Matrix* first) {
 
 int32_t askMessage(Matrix* first) {
     if (!isString(*first)) return kInvalidParameter;
-    AskDialog dialog;
-    dialog.lines = 1;
-    dialog.message = true;
-    dialog.prompts[0] = textOf(*first);
-    copyValMatrix(first, showAskDialog(dialog), 0.0);
+    copyValMatrix(first, showAskMessage(textOf(*first)), 0.0);
     return 0;
 }
 

@@ -1,6 +1,8 @@
 // The scripting keypad: the control-flow keywords and templates its keys
 // insert on pages 2 to 4, the comparison pop-up of key 9, and the legend
 // drawn from the same table.
+#include <iterator>
+
 #include "keypad_support/key_table.h"
 #include "platform/edit_control.h"
 #include "platform/popup_menu.h"
@@ -40,21 +42,31 @@ constexpr Key kKeys[] = {
 constexpr char16_t kMenuKey = u'9';
 
 // The comparison menu's place, in the coordinates of the edit control's
-// parent. "OR" and "AND" insert the Hexadecimal keypad's operators.
+// parent. "OR" and "AND" insert the Hexadecimal keypad's operators; each
+// item's id is its index in kMenuTexts.
 constexpr int32_t kMenuX = 88;
 constexpr int32_t kMenuY = 170;
-constexpr int32_t kMenuItems = 8;
-constexpr const char16_t* kMenuCaptions[kMenuItems] = {
-    u"Less Than", u"Less or Equal", u"Greater Than", u"Greater or Equal",
-    u"Equal",     u"Not Equal",     u"OR",           u"AND",
-};
-constexpr const char16_t* kMenuTexts[kMenuItems] = {
+constexpr const char16_t* kMenuTexts[] = {
     u"_LT_", u"_LE_", u"_GT_", u"_GE_", u"_EQ_", u"_NE_", u"_OR_", u"_AND_",
+};
+constexpr int32_t kMenuTextCount = int32_t(std::size(kMenuTexts));
+constexpr PlatformMenuItem kMenu[] = {
+    {u"Less Than", 0, 0, nullptr, 0},
+    {u"Less or Equal", 1, 0, nullptr, 0},
+    {u"Greater Than", 2, 0, nullptr, 0},
+    {u"Greater or Equal", 3, 0, nullptr, 0},
+    {u"Equal", 4, 0, nullptr, 0},
+    {u"Not Equal", 5, 0, nullptr, 0},
+    {nullptr, -1, 0, nullptr, 0},
+    {u"OR", 6, 0, nullptr, 0},
+    {u"AND", 7, 0, nullptr, 0},
 };
 
 void comparisonMenu(PlatformWindow edit) {
-    const int32_t chosen = platformPopupMenu(edit, kMenuCaptions, kMenuItems, kMenuX, kMenuY);
-    if (chosen >= 0 && chosen < kMenuItems) platformEditReplaceSelection(edit, kMenuTexts[chosen]);
+    const int32_t chosen =
+        platformTrackMenu(edit, kMenu, int32_t(std::size(kMenu)), kMenuX, kMenuY);
+    if (chosen >= 0 && chosen < kMenuTextCount)
+        platformEditReplaceSelection(edit, kMenuTexts[chosen]);
 }
 
 keypad_support::Legend legend{kKeys};

@@ -37,13 +37,12 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
     {KEYPAD_HELP_ID(kInt), u"int(x) returns integer portion of x"},
     {KEYPAD_HELP_ID(kSign), u"sign(x) return 1 if x>=0 and -1 if x<0"},
     {KEYPAD_HELP_ID(kAsk),
-     u"ASK(\"text\") shows the text in a dialog and returns 1 when OK is pressed.  A text "
-     u"ending in ? is a question: OK answers yes (1) and Cancel no (0).  "
-     u"ASK(\"prompt\",\"name\") with one, two or three pairs of a prompt and a variable name "
-     u"shows each prompt over an edit line holding the variable's value; the entries are "
-     u"stored back into the variables, and the result is 1 for OK and 0 for Cancel.  A "
-     u"variable that does not exist, or an entry that is not a valid expression, is a syntax "
-     u"error."},
+     u"ASK(\"text\") shows the text and returns 1.  A text ending in ? is a question: the "
+     u"answer yes gives 1 and no gives 0.  ASK(\"prompt\",\"name\") with one, two or three "
+     u"pairs of a prompt and a variable name shows each prompt over an edit line holding the "
+     u"variable's value.  OK stores what was entered into the variables (each entry is "
+     u"evaluated as an expression) and gives 1; Cancel leaves them and gives 0.  A variable "
+     u"that does not exist, or an entry that is not a valid expression, is a syntax error."},
     {KEYPAD_HELP_ID(kIsvar),
      u"isvar(\"name\") tells whether a variable of that name exists: 0 if there is no such "
      u"variable, 1 if it is a global variable, 2 if it is a local variable of the running "

@@ -104,25 +104,35 @@ TEST_F(ScriptingModule, KeysWithoutEntriesDoNothing) {
 
 TEST_F(ScriptingModule, KeyNineOffersTheComparisonsOnEveryPage) {
     orvana::testing::ScriptedBackend backend;
-    const char16_t* expected[] = {u"_LT_", u"_LE_", u"_GT_", u"_GE_",
-                                  u"_EQ_", u"_NE_", u"_OR_", u"_AND_"};
-    int page = 2;
-    for (int item = 0; item < 8; ++item, page = page == 4 ? 2 : page + 1) {
+    struct Choice {
+        const char16_t* caption;
+        const char16_t* inserted;
+    };
+    constexpr Choice kChoices[] = {
+        {u"Less Than", u"_LT_"}, {u"Less or Equal", u"_LE_"}, {u"Greater Than", u"_GT_"},
+        {u"Greater or Equal", u"_GE_"}, {u"Equal", u"_EQ_"}, {u"Not Equal", u"_NE_"},
+        {u"OR", u"_OR_"}, {u"AND", u"_AND_"},
+    };
+    uint32_t page = 2;
+    for (const Choice& choice : kChoices) {
         edit.set(u"a b", 1, 2);
-        backend.queuePopupMenuChoice(item);
-        EXPECT_EQ(press(u'9', uint32_t(page)), KEYPAD_ACTION_NONE);
+        backend.queuePopupMenuChoice(std::u16string(choice.caption));
+        EXPECT_EQ(press(u'9', page), KEYPAD_ACTION_NONE);
         std::u16string want(u"a");
-        want.append(expected[item]).append(u"b");
-        EXPECT_EQ(edit.text(), want) << item;
+        want.append(choice.inserted).append(u"b");
+        EXPECT_EQ(edit.text(), want) << keypad_testing::narrow(choice.caption);
+        EXPECT_EQ(edit.caret(), int32_t(want.size()) - 1);
+        page = page == 4 ? 2 : page + 1;
     }
     ASSERT_EQ(backend.popupMenus().size(), 8u);
     const auto& menu = backend.popupMenus().front();
     EXPECT_EQ(menu.x, 88);
     EXPECT_EQ(menu.y, 170);
+    // A separator parts the comparisons from the logical operators.
     EXPECT_EQ(menu.items,
               (std::vector<std::u16string>{u"Less Than", u"Less or Equal", u"Greater Than",
-                                           u"Greater or Equal", u"Equal", u"Not Equal", u"OR",
-                                           u"AND"}));
+                                           u"Greater or Equal", u"Equal", u"Not Equal", u"",
+                                           u"OR", u"AND"}));
     // A dismissed menu inserts nothing.
     edit.set(u"ab");
     EXPECT_EQ(press(u'9', 3), KEYPAD_ACTION_NONE);
