@@ -10,6 +10,7 @@
 #include "engine/workspace_file.h"
 #include "engine/workspace_settings.h"
 #include "platform/backend.h"
+#include "terminal_prompt.h"
 
 namespace cli {
 namespace {
@@ -44,6 +45,9 @@ PlatformBackend terminalBackend() {
     table.size = sizeof(PlatformBackend);
     table.pointerPressed = pointerPressed;
     table.setWaitCursor = setWaitCursor;
+    // A script's questions and prompts are answered on the terminal.
+    table.messageBox = terminalMessageBox;
+    table.promptDialog = terminalPromptDialog;
     return table;
 }
 
