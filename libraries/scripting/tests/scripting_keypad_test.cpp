@@ -166,21 +166,6 @@ TEST_F(ScriptingModule, TheLegendLabelsTheKeysThatInsertSomething) {
     }
     platformDestroySurface(surface);
     EXPECT_EQ(library().LoadBMP(nullptr, nullptr), 0);
-
-    PlatformSurface* title = platformLoadBitmap(library().module, "NAME");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(platformSurfaceWidth(title), 20);
-    EXPECT_EQ(platformSurfaceHeight(title), 16);
-    platformDestroySurface(title);
-}
-
-TEST_F(ScriptingModule, UnusedEntryPoints) {
-    KeypadRect rect{1, 2, 3, 4};
-    EXPECT_EQ(library().GetButtonRect(0, 0, &rect), 0);
-    EXPECT_EQ(rect.left, 1);
-    EXPECT_EQ(library().doDraw(), 0);
-    EXPECT_EQ(library().doGraph(nullptr, nullptr, nullptr, 0x0101, 0, 0, nullptr, nullptr, nullptr),
-              0);
 }
 
 TEST_F(ScriptingModule, DoOperationRefusesWhatItCannotServe) {
@@ -201,18 +186,9 @@ TEST_F(ScriptingModule, DoOperationRefusesWhatItCannotServe) {
     EXPECT_EQ(library().doOperation(0x0101, 0, 0, stack.base(), &top, nullptr), 11);
     top = 89;
     EXPECT_EQ(library().doOperation(0x0200, 0, 0, stack.base(), &top, nullptr), 13);
-    // Without the engine, isvar knows no variable and ASK stores nothing.
-    stack.pushString(u"x");
-    EXPECT_EQ(library().doOperation(0x0515, 0, 0, stack.base(), stack.top(), nullptr), 0);
-    EXPECT_EQ(stack.topEntry().re[0], 0);
-    stack.pushString(u"prompt");
-    stack.pushString(u"x");
-    stack.push(2);
-    EXPECT_EQ(library().doOperation(0x04F5, 0, 0, stack.base(), stack.top(), nullptr), 4);
-    // A count that is no number.
+    // ASK's count must be a number, and its parameters must be there.
     stack.pushString(u"2");
     EXPECT_EQ(library().doOperation(0x04F5, 0, 0, stack.base(), stack.top(), nullptr), 6);
-    // More parameters than the stack holds.
     top = 5;
     copyValMatrix(&stack.at(5), 6, 0);
     EXPECT_EQ(library().doOperation(0x04F5, 0, 0, stack.base(), &top, nullptr), 11);

@@ -8,7 +8,6 @@
 #include "engine/block_list.h"
 #include "engine/evaluator.h"
 #include "engine/library_loader.h"
-#include "engine/library_table.h"
 #include "engine/messages.h"
 #include "engine/parser.h"
 #include "engine/script_cache.h"
@@ -86,10 +85,6 @@ void ScriptingTest::TearDown() {
     engine::setScriptFolder(u"");
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
-}
-
-const KeypadLibrary& ScriptingTest::library() {
-    return *engine::libraryAt(loadedNumber);
 }
 
 int ScriptingTest::libraryNumber() {

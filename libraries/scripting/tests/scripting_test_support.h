@@ -40,7 +40,6 @@ class ScriptingTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    static const KeypadLibrary& library();
     static int libraryNumber();
 
     // Compiles and runs one line at the top index of a block, in Radians or
