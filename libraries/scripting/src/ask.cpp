@@ -121,14 +121,10 @@ int32_t ask(const Operation& call) {
     const int parameters = int(k);
     if (*call.top - parameters < 1) return kNotEnoughParameters;
     Matrix* first = &call.at(-parameters);
-    if (parameters == 1) {
-        const int32_t r = askMessage(first);
-        if (r == 0) *call.top = int16_t(*call.top - parameters);
-        return r;
-    }
-    // Reading and storing variables needs the engine.
-    if (call.services == nullptr) return kSyntaxError;
-    const int32_t r = askValues(call, parameters / 2, first);
+    // Reading and storing variables needs the engine's services.
+    const int32_t r = parameters == 1            ? askMessage(first)
+                      : call.services == nullptr ? kSyntaxError
+                                                 : askValues(call, parameters / 2, first);
     if (r == 0) *call.top = int16_t(*call.top - parameters);
     return r;
 }
