@@ -2,6 +2,7 @@
 // replace the selection, then read it back to place the caret.
 #include "keypad_support/key_table.h"
 #include "platform/edit_control.h"
+#include "platform/text.h"
 
 namespace keypad_support {
 
@@ -25,6 +26,15 @@ int32_t insertKey(KeyTable keys, uint32_t keyCode, PlatformWindow editControl) {
         platformEditSetSelection(editControl, caret, caret);
     }
     return KEYPAD_ACTION_NONE;
+}
+
+void insertAtLineStart(PlatformWindow editControl, const char16_t* text) {
+    int32_t start = 0, end = 0;
+    platformEditGetSelection(editControl, &start, &end);
+    platformEditSetSelection(editControl, 0, 0);
+    platformEditReplaceSelection(editControl, text);
+    const auto caret = int32_t(end + int32_t(platformTextLength(text)));
+    platformEditSetSelection(editControl, caret, caret);
 }
 
 }  // namespace keypad_support

@@ -109,36 +109,52 @@ class ValueStack {
     int16_t top_ = 4;
 };
 
-// An edit control of the platform's model, as MapKeyboard receives it.
+// An edit control model for MapKeyboard to write into, with its text and
+// its caret (a selection is a test failure).
 class EditLine {
   public:
-    EditLine() : handle_(platformEditCreate()) {}
-    ~EditLine() { platformEditDestroy(handle_); }
+    EditLine() : edit_(platformEditCreate()) {}
+    ~EditLine() { platformEditDestroy(edit_); }
     EditLine(const EditLine&) = delete;
     EditLine& operator=(const EditLine&) = delete;
 
-    PlatformWindow handle() const { return handle_; }
+    PlatformWindow handle() const { return edit_; }
     std::u16string text() const {
         char16_t buffer[128];
-        platformEditGetText(handle_, buffer, 128);
+        platformEditGetText(edit_, buffer, 128);
         return buffer;
     }
-    // Sets the text with the selection from `start` to `end`.
-    void set(const char16_t* text, int32_t start = 0, int32_t end = 0) {
-        platformEditSetText(handle_, text);
-        platformEditSetSelection(handle_, start, end);
-    }
-    // Where the caret stands; a selection fails the test.
     int32_t caret() const {
         int32_t start = 0, end = 0;
-        platformEditGetSelection(handle_, &start, &end);
+        platformEditGetSelection(edit_, &start, &end);
         EXPECT_EQ(start, end);
         return start;
     }
 
   private:
-    PlatformWindow handle_;
+    PlatformWindow edit_;
 };
+
+// One key of a keypad table test: the text the key inserts into an empty
+// line and where the caret is left.
+struct KeyRow {
+    char16_t key;
+    uint32_t page;
+    const char16_t* text;
+    int32_t caret;
+};
+
+// Presses every key of the rows on an emptied line and checks what it
+// inserted, where the caret went and that the follow-up action is 1.
+template <size_t N>
+void expectKeys(const KeypadLibrary& library, EditLine& line, const KeyRow (&rows)[N]) {
+    for (const KeyRow& row : rows) {
+        platformEditSetText(line.handle(), u"");
+        EXPECT_EQ(library.MapKeyboard(row.key | (row.page << 16), line.handle(), nullptr), 1);
+        EXPECT_EQ(line.text(), row.text) << char(row.key) << " page " << row.page;
+        EXPECT_EQ(line.caret(), row.caret) << char(row.key) << " page " << row.page;
+    }
+}
 
 // ASCII text of a UTF-16 string, for failure messages.
 inline std::string narrow(const char16_t* text) {

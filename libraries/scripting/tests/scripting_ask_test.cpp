@@ -26,7 +26,7 @@ class Ask : public ScriptingTest {
         return m != nullptr && m->re != nullptr && m->kind != LATTIX_KIND_STRING ? m->re[0] : NAN;
     }
     void setAll(std::initializer_list<std::u16string_view> lines) {
-        for (std::u16string_view line : lines) ASSERT_EQ(run(line).status, 0) << narrow(line);
+        for (std::u16string_view line : lines) ASSERT_EQ(run(line).status, 0) << narrowView(line);
     }
 
     int mainWindow = 0;
@@ -36,7 +36,7 @@ class Ask : public ScriptingTest {
 TEST_F(Ask, AMessageIsShownOverTheMainWindow) {
     const Outcome out = run(u"ASK(\"Done\")");
     ASSERT_EQ(out.status, 0);
-    EXPECT_EQ(out.reals(), std::vector<double>{1});
+    EXPECT_EQ(reals(out), std::vector<double>{1});
     ASSERT_EQ(ui.messageBoxes().size(), 1u);
     const auto& box = ui.messageBoxes()[0];
     EXPECT_EQ(box.text, u"Done");
@@ -65,7 +65,7 @@ TEST_F(Ask, ValuesAreOfferedAndStored) {
     ui.queuePromptAnswer(Texts{u"5", u"h*2"});
     const Outcome out = run(u"ASK(\"Width\",\"w\",\"Height\",\"h\")");
     ASSERT_EQ(out.status, 0) << message(out.status);
-    EXPECT_EQ(out.reals(), std::vector<double>{1});
+    EXPECT_EQ(reals(out), std::vector<double>{1});
     ASSERT_EQ(ui.promptDialogs().size(), 1u);
     const auto& dialog = ui.promptDialogs()[0];
     EXPECT_EQ(dialog.labels, (Texts{u"Width", u"Height"}));
@@ -123,7 +123,7 @@ TEST_P(AskFailures, GiveTheirCode) {
     setAll({u"v=2", u"u=1"});
     if (c.answer) ui.queuePromptAnswer(*c.answer);
     const Outcome out = run(c.line);
-    EXPECT_EQ(out.status, libraryNumber() * 256 + c.code) << c.what << ": " << message(out.status);
+    EXPECT_EQ(out.status, routed(uint16_t(c.code))) << c.what << ": " << message(out.status);
     EXPECT_EQ(ui.promptDialogs().size(), c.dialogShown ? 1u : 0u) << c.what;
 }
 
@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Ask, EntriesBeforeAFailedOneAreKept) {
     setAll({u"v=2", u"u=1"});
     ui.queuePromptAnswer(Texts{u"7", u"qq+"});
-    EXPECT_EQ(run(u"ASK(\"v\",\"v\",\"u\",\"u\")").status, libraryNumber() * 256 + 4);
-    EXPECT_EQ(message(uint16_t(libraryNumber() * 256 + 4)).rfind("Syntax error", 0), 0u);
+    EXPECT_EQ(run(u"ASK(\"v\",\"v\",\"u\",\"u\")").status, routed(4));
+    EXPECT_EQ(message(routed(4)).rfind("Syntax error", 0), 0u);
     EXPECT_EQ(value(u"v"), 7);
     EXPECT_EQ(value(u"u"), 1);
 }
@@ -171,7 +171,7 @@ TEST_F(Ask, AScriptAsksForItsLocals) {
     EXPECT_EQ(run(u"Asker").re(), 10);
     // A failed ASK stops the script with its code.
     saveScript(u"Broken", {u"ASK(\"Which\",\"nothere\")", u"RETURN(5)"});
-    EXPECT_EQ(run(u"Broken").status, libraryNumber() * 256 + 4);
+    EXPECT_EQ(run(u"Broken").status, routed(4));
 }
 
 }  // namespace

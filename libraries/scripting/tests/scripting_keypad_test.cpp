@@ -6,6 +6,7 @@
 #include "keypad_module_fixture.h"
 #include "keypad_support/key_table.h"
 #include "platform/drawing.h"
+#include "platform/edit_control.h"
 #include "scripted_backend.h"
 
 namespace {
@@ -63,14 +64,7 @@ TEST_F(ScriptingModule, NamesHaveTheirCodesAndHelpTexts) {
     EXPECT_EQ(module->string(0x8101), u"x_LT_y  is 1 if x < y otherwise 0");
 }
 
-struct KeyRow {
-    char16_t key;
-    uint32_t page;
-    const char16_t* text;
-    int32_t caret;  // in the text inserted into an empty line
-};
-
-constexpr KeyRow kKeyRows[] = {
+constexpr keypad_testing::KeyRow kKeyRows[] = {
     {u'1', 2, u"WHILE()", 6},    {u'1', 3, u"", 0},            {u'1', 4, u"", 0},
     {u'2', 2, u"IF()", 3},       {u'2', 3, u"save(\"\"", 6},   {u'2', 4, u"", 0},
     {u'3', 2, u"ELSE", 4},       {u'3', 3, u"load(\"\")", 6},  {u'3', 4, u"", 0},
@@ -84,16 +78,11 @@ constexpr KeyRow kKeyRows[] = {
 };
 
 TEST_F(ScriptingModule, EveryKeyInsertsItsTextAndPlacesTheCaret) {
-    for (const KeyRow& row : kKeyRows) {
-        edit.set(u"");
-        EXPECT_EQ(press(row.key, row.page), KEYPAD_ACTION_NONE);
-        EXPECT_EQ(edit.text(), row.text) << char(row.key) << " page " << row.page;
-        EXPECT_EQ(edit.caret(), row.caret) << char(row.key) << " page " << row.page;
-    }
+    keypad_testing::expectKeys(library(), edit, kKeyRows);
 }
 
 TEST_F(ScriptingModule, KeysWithoutEntriesDoNothing) {
-    edit.set(u"ab");
+    platformEditSetText(edit.handle(), u"ab");
     for (uint32_t code : {u'#' | (2u << 16), u'9' | (5u << 16), u'9' | (1u << 16),
                           u'x' | (3u << 16), uint32_t(u'9')}) {
         EXPECT_EQ(library().MapKeyboard(code, edit.handle(), nullptr), KEYPAD_ACTION_NONE);
@@ -115,7 +104,8 @@ TEST_F(ScriptingModule, KeyNineOffersTheComparisonsOnEveryPage) {
     };
     uint32_t page = 2;
     for (const Choice& choice : kChoices) {
-        edit.set(u"a b", 1, 2);
+        platformEditSetText(edit.handle(), u"a b");
+        platformEditSetSelection(edit.handle(), 1, 2);
         backend.queuePopupMenuChoice(std::u16string(choice.caption));
         EXPECT_EQ(press(u'9', page), KEYPAD_ACTION_NONE);
         std::u16string want(u"a");
@@ -134,7 +124,7 @@ TEST_F(ScriptingModule, KeyNineOffersTheComparisonsOnEveryPage) {
                                            u"Greater or Equal", u"Equal", u"Not Equal", u"",
                                            u"OR", u"AND"}));
     // A dismissed menu inserts nothing.
-    edit.set(u"ab");
+    platformEditSetText(edit.handle(), u"ab");
     EXPECT_EQ(press(u'9', 3), KEYPAD_ACTION_NONE);
     EXPECT_EQ(edit.text(), u"ab");
 }

@@ -33,6 +33,10 @@ const Key* findKey(KeyTable keys, uint32_t keyCode);
 // without an entry changes nothing.
 int32_t insertKey(KeyTable keys, uint32_t keyCode, PlatformWindow editControl);
 
+// Puts the text in front of the whole line (as "V:" is) and moves the caret
+// right by the text's length, so that it stays where it was in the line.
+void insertAtLineStart(PlatformWindow editControl, const char16_t* text);
+
 // The legend bitmap's size and the label colours of pages 2, 3 and 4.
 inline constexpr int32_t kLegendWidth = 176;
 inline constexpr int32_t kLegendHeight = 111;
