@@ -1,9 +1,10 @@
 #!/bin/sh
 # Builds one fuzz target with clang in a folder of its own and runs it:
-#   sh fuzz/run-fuzz.sh parser|evaluation|workspace [libFuzzer arguments]
+#   sh fuzz/run-fuzz.sh parser|evaluation|workspace|cvt [libFuzzer arguments]
 # parser: arbitrary text compiled; evaluation: arbitrary lines compiled and
 # executed as Workspace blocks; workspace: arbitrary bytes loaded as a
-# Workspace file (a loaded file must also save back to the same bytes).
+# Workspace file (a loaded file must also save back to the same bytes); cvt:
+# arbitrary bytes read as a unit or constant table.
 #   ORVANA_FUZZ_BUILD  build folder (default: build-fuzz beside this repository's root)
 #   FUZZ_SECONDS       how long to run (default 600)
 # New interesting inputs collect in $ORVANA_FUZZ_BUILD/<target>-corpus; the
@@ -20,8 +21,9 @@ case "$target" in
 parser) corpus=parser; options="-max_len=1024 -dict=$here/parser.dict" ;;
 evaluation) corpus=evaluator; options="-max_len=512 -rss_limit_mb=4096 -dict=$here/evaluation.dict" ;;
 workspace) corpus=workspace; options="-max_len=4096 -rss_limit_mb=4096" ;;
+cvt) corpus=cvt; options="-max_len=4096" ;;
 *)
-    echo "usage: sh fuzz/run-fuzz.sh parser|evaluation|workspace [libFuzzer arguments]" >&2
+    echo "usage: sh fuzz/run-fuzz.sh parser|evaluation|workspace|cvt [libFuzzer arguments]" >&2
     exit 2
     ;;
 esac

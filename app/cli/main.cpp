@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
 
     const shell::EngineStartup engine(orvana::toUtf16(options->scriptDir));
     cli::Session session(*options);
-    cli::installScriptInterrupt();
+    cli::installTerminalBackend();
     if (workspaceFile) {
         if (!cli::loadWorkspaceFile(session.document(), *options->file, error)) {
             std::fprintf(stderr, "orvana-cli: %s\n", error.c_str());

@@ -10,6 +10,7 @@
 #include "platform/backend.h"
 #include "platform/text.h"
 #include "shell/engine_startup.h"
+#include "terminal_prompt.h"
 
 namespace cli {
 namespace {
@@ -44,6 +45,9 @@ PlatformBackend terminalBackend() {
     table.size = sizeof(PlatformBackend);
     table.pointerPressed = pointerPressed;
     table.setWaitCursor = setWaitCursor;
+    // A script's questions and prompts are answered on the terminal.
+    table.messageBox = terminalMessageBox;
+    table.promptDialog = terminalPromptDialog;
     return table;
 }
 
@@ -51,7 +55,7 @@ const PlatformBackend backend = terminalBackend();
 
 }  // namespace
 
-void installScriptInterrupt() {
+void installTerminalBackend() {
     platformSetBackend(&backend);
     std::signal(SIGINT, onInterrupt);
 }

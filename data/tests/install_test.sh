@@ -19,6 +19,11 @@ for module in Scientific Hexadecimal graphing Conversion scripting Statistics Ad
     fi
 done
 [ -e "$prefix/lib/orvana/liblattix.so" ] || fail "lib/orvana/liblattix.so not installed"
+if [ -e "$build/bin/Conversion.so" ]; then
+    for table in Physics Lengths; do
+        [ -e "$prefix/share/orvana/$table.cvt" ] || fail "share/orvana/$table.cvt not installed"
+    done
+fi
 [ -e "$prefix/share/applications/orvana.desktop" ] || fail "desktop entry not installed"
 [ -e "$prefix/share/icons/hicolor/48x48/apps/orvana.png" ] || fail "icon not installed"
 [ -e "$prefix/share/mime/packages/orvana.xml" ] || fail "file type not installed"

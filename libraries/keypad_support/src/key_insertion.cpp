@@ -14,17 +14,20 @@ const Key* findKey(KeyTable keys, uint32_t keyCode) {
     return nullptr;
 }
 
+void insertText(PlatformWindow editControl, const char16_t* text, int32_t caretBack) {
+    if (text != nullptr && text[0] != 0) platformEditReplaceSelection(editControl, text);
+    if (caretBack > 0) {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(editControl, &start, &end);
+        const int32_t caret = start > caretBack ? start - caretBack : 0;
+        platformEditSetSelection(editControl, caret, caret);
+    }
+}
+
 int32_t insertKey(KeyTable keys, uint32_t keyCode, PlatformWindow editControl) {
     const Key* key = findKey(keys, keyCode);
     if (key == nullptr) return KEYPAD_ACTION_NONE;
-    if (key->text != nullptr && key->text[0] != 0)
-        platformEditReplaceSelection(editControl, key->text);
-    if (key->caretBack > 0) {
-        int32_t start = 0, end = 0;
-        platformEditGetSelection(editControl, &start, &end);
-        const int32_t caret = start > key->caretBack ? start - key->caretBack : 0;
-        platformEditSetSelection(editControl, caret, caret);
-    }
+    insertText(editControl, key->text, key->caretBack);
     return KEYPAD_ACTION_NONE;
 }
 

@@ -28,6 +28,10 @@ using KeyTable = std::span<const Key>;
 // half), or null.
 const Key* findKey(KeyTable keys, uint32_t keyCode);
 
+// Inserts text into the edit control, replacing the selection, and moves the
+// caret caretBack places left from the end of the inserted text.
+void insertText(PlatformWindow editControl, const char16_t* text, int32_t caretBack);
+
 // Inserts the key's text into the edit control, replacing the selection, and
 // places the caret. Returns the follow-up action "nothing more" (1); a key
 // without an entry changes nothing.
