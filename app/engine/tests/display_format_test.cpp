@@ -27,6 +27,14 @@ struct Row {
     const char16_t* expected;
 };
 
+template <size_t N>
+void expectShown(const Row (&rows)[N]) {
+    for (const Row& row : rows)
+        EXPECT_EQ(show(row.kind, row.digits, row.re, row.im), row.expected)
+            << "kind " << row.kind << " digits " << row.digits << " value " << row.re << "+"
+            << row.im << "i";
+}
+
 }  // namespace
 
 TEST(DisplayFormatString, BuiltFromTheFormatCode) {
@@ -101,10 +109,7 @@ TEST(DisplayFormatNumber, ImaginaryAndComplexValues) {
         {Hexadecimal, 0, 1, 5e9, u"1.00000+5.00000E+009i"},
         {Hexadecimal, 0, 7, 0.25, u"0x00000007"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(show(row.kind, row.digits, row.re, row.im), row.expected)
-            << "kind " << row.kind << " digits " << row.digits << " value " << row.re << "+"
-            << row.im << "i";
+    expectShown(rows);
 }
 
 TEST(DisplayFormatNumber, PolarForm) {
@@ -132,10 +137,7 @@ TEST(DisplayFormatNumber, RoundingIntoANewPowerOfTenKeepsTrailingZeros) {
         {Hexadecimal, 0, 9999996000000.0, 0, u"1.00000E+013"},
         {Floating, 0, 99999.5, 0, u" 99999.5"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(show(row.kind, row.digits, row.re, row.im), row.expected)
-            << "kind " << row.kind << " digits " << row.digits << " value " << row.re << "+"
-            << row.im << "i";
+    expectShown(rows);
     // The angle of the polar form too.
     const double angle = 99.6 / 57.29577951308232;
     EXPECT_EQ(show(Floating, 2, std::cos(angle), std::sin(angle), true, true),
