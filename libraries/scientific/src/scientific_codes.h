@@ -42,6 +42,7 @@ inline constexpr OperatorCode kCube = 0x0204;
 inline constexpr int32_t kIncompatibleDataTypes = 9;
 inline constexpr int32_t kDivideByZero = 10;
 inline constexpr int32_t kInvalidParameter = 14;
+inline constexpr int32_t kIncompatibleMatrices = 51;
 inline constexpr int32_t kNotSupported = 55;
 
 }  // namespace scientific
