@@ -29,6 +29,13 @@ void EquationBlock::setText(std::u16string_view text) {
     compileFailed_ = status_ != 0 && status_ != kCommentLine;
 }
 
+bool EquationBlock::compileAgain() {
+    if (!compileFailed_ || status_ != kUnrecognizedSymbol) return false;
+    const std::u16string text = text_;
+    setText(text);
+    return !compileFailed_;
+}
+
 void EquationBlock::clearText() {
     freeCode(parsed_);
     parsed_ = nullptr;

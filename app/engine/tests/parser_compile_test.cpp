@@ -102,6 +102,13 @@ TEST_F(ParserCompile, PrecedenceAndAssociativity) {
         {u"1+-2", "1 2 neg +"},
         {u"+3", "3"},
         {u"(+3)", "3"},
+        // A plus wherever a minus would be unary is dropped.
+        {u"2*+3", "2 3 *"},
+        {u"{1,+2}", "1 2 1 2 {"},
+        {u"3-+2", "3 2 -"},
+        {u"1++2", "1 2 +"},
+        {u"2^+3", "2 3 lib1:0x0103"},
+        {u"2/+-3", "2 3 neg /"},
         {u"_NOT_A*B", "A lib1:0x0305 B *"},
         {u"((1+2))*3", "1 2 + 3 *"},
     });

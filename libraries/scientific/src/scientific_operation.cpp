@@ -136,13 +136,19 @@ int32_t coordinates(OperatorCode op, Matrix* stack, int16_t* top, bool degrees) 
     return 0;
 }
 
-// atanyx(y, x): the angle of the first elements' real parts, quadrant kept.
+// atanyx(y, x): the angle of each pair of elements' real parts, quadrant
+// kept, into y's entry; y and x must have one shape.
 int32_t arcTangentOf(Matrix* stack, int16_t* top, bool degrees) {
     Matrix& y = stack[*top - 1];
     const Matrix& x = stack[*top];
-    if (elementCount(y) == 0 || elementCount(x) == 0) return kNotSupported;
-    const double a = std::atan2(y.re[0], x.re[0]);
-    setElement(y, 0, {degrees ? a * kRadiansToDegrees : a, 0.0});
+    if (y.kind == LATTIX_KIND_STRING || x.kind == LATTIX_KIND_STRING || elementCount(y) == 0 ||
+        elementCount(x) == 0)
+        return kNotSupported;
+    if (y.rows != x.rows || y.cols != x.cols) return kIncompatibleMatrices;
+    for (size_t i = 0; i < elementCount(y); ++i) {
+        const double a = std::atan2(y.re[i], x.re[i]);
+        setElement(y, i, {degrees ? a * kRadiansToDegrees : a, 0.0});
+    }
     --*top;
     return 0;
 }

@@ -60,6 +60,10 @@ public:
     // evaluation failed is evaluated again.
     void evaluate();
     bool compileFailed() const { return compileFailed_; }
+    // A block whose compile failed on an unknown name is compiled again from
+    // its text (a script may have created the variable since): true when it
+    // compiles now.
+    bool compileAgain();
     // Back to status 0 with a 1 x 1 zero answer.
     void resetAnswer();
 
