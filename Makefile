@@ -6,8 +6,9 @@ BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS  ?=
+PREFIX       ?= /usr/local
 
-.PHONY: all deps configure build test run bench sanitize clean format
+.PHONY: all deps configure build test run bench sanitize clean format install package
 
 all: build
 
@@ -36,6 +37,14 @@ bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do \
 	    [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; \
 	done
+
+# Installs the programs, libraries, keypads, data and desktop files under PREFIX.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the install tree (build/orvana_*.deb).
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVANA_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null

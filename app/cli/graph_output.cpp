@@ -1,9 +1,11 @@
 #include "graph_output.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/scripts.h"
 #include "engine/workspace_settings.h"
+#include "platform/text.h"
 
 namespace cli {
 namespace {
@@ -12,6 +14,23 @@ void appendNumber(std::string& out, double value) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.17g", value);
     out += buffer;
+}
+
+// The curve's label as a CSV field: empty, or quoted (quotes doubled) when
+// it holds a comma, a quote or a line break.
+std::string labelField(const KeypadCurve& c) {
+    char16_t label[KEYPAD_CURVE_LABEL_UNITS];
+    std::copy_n(c.label, KEYPAD_CURVE_LABEL_UNITS, label);
+    label[KEYPAD_CURVE_LABEL_UNITS - 1] = 0;
+    std::string text(platformUtf16ToUtf8(label, nullptr, 0) + 1, '\0');
+    text.resize(platformUtf16ToUtf8(label, text.data(), text.size()));
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"') quoted += '"';
+        quoted += ch;
+    }
+    return quoted + "\"";
 }
 
 }  // namespace
@@ -45,7 +64,7 @@ void sampleGraph(shell::GraphModel& model, const GraphOptions& options) {
 }
 
 std::string curvesCsv(const shell::GraphModel& model) {
-    std::string out = "curve,block,colour,x,y\n";
+    std::string out = "curve,block,colour,x,y,line,mark,pen,label\n";
     const shell::CurveTable& curves = model.curves();
     for (int k = 0; k < curves.count(); ++k) {
         const KeypadCurve& c = curves[k];
@@ -55,11 +74,21 @@ std::string curvesCsv(const shell::GraphModel& model) {
         if (atSamples && n > model.samples().count()) n = model.samples().count();
         const std::string head = std::to_string(k + 1) + "," + std::to_string(c.blockIndex + 1) +
                                  "," + std::to_string(c.colour) + ",";
+        std::string style(1, ',');
+        style += std::to_string(c.lineFlag);
+        style += ',';
+        style += std::to_string(c.markStyle);
+        style += ',';
+        const std::string label = labelField(c);
         for (int i = 0; i < n; ++i) {
             out += head;
             appendNumber(out, atSamples ? model.samples().x(i) : c.x[i]);
             out += ',';
             if (!shell::isCurveGap(c.y[i])) appendNumber(out, c.y[i]);
+            out += style;
+            if (c.penUp != nullptr && !atSamples) out += std::to_string(c.penUp[i]);
+            out += ',';
+            out += label;
             out += '\n';
         }
     }

@@ -23,8 +23,12 @@ void markGraphBlocks(engine::BlockList& blocks, const GraphOptions& options);
 // Applies --range, samples, applies the commands in order.
 void sampleGraph(shell::GraphModel& model, const GraphOptions& options);
 
-// The CSV text: the header line, then curve,block,colour,x,y for every point
-// of every curve in use (curve and block counted from 1; y empty for a gap).
+// The CSV text: the header line, then curve,block,colour,x,y,line,mark,pen,
+// label for every point of every curve in use (curve and block counted from
+// 1; y empty for a gap; line and mark the curve's line flag and mark style;
+// pen the point's pen byte, 0 for a point reached without a line, empty when
+// the curve has none; label the curve's label, quoted when it holds a comma
+// or a quote).
 std::string curvesCsv(const shell::GraphModel& model);
 
 // The whole --curves step on blocks already marked; returns the exit status (2 when the file cannot

@@ -7,6 +7,7 @@
 
 #include "cli_options.h"
 #include "graph_output.h"
+#include "platform/text.h"
 #include "session.h"
 #include "shell/engine_startup.h"
 #include "workspace_options.h"
@@ -38,9 +39,9 @@ int main(int argc, char** argv) {
         if (in != stdin) std::fclose(in);
     }
 
-    const shell::EngineStartup engine(cli::fromUtf8(options->scriptDir));
+    const shell::EngineStartup engine(orvana::toUtf16(options->scriptDir));
     cli::Session session(*options);
-    cli::installScriptInterrupt();
+    cli::installTerminalBackend();
     if (workspaceFile) {
         if (!cli::loadWorkspaceFile(session.document(), *options->file, error)) {
             std::fprintf(stderr, "orvana-cli: %s\n", error.c_str());

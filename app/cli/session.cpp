@@ -13,13 +13,6 @@
 namespace cli {
 namespace {
 
-std::string utf8(const std::u16string& text) {
-    std::string out(platformUtf16ToUtf8(text.c_str(), nullptr, 0) + 1, '\0');
-    platformUtf16ToUtf8(text.c_str(), out.data(), out.size());
-    out.pop_back();
-    return out;
-}
-
 engine::ExportOptions exportOptions(const Options& options) {
     engine::ExportOptions e;
     e.answers = options.answers;
@@ -39,8 +32,8 @@ bool Session::defineFunctions() {
     for (const FunctionDefinition& d : options_.definitions) {
         const uint16_t status = blocks().defineFunction(d.name, d.parameters, d.text);
         if (status != 0) {
-            std::fprintf(stderr, "orvana-cli: --define %s: %s\n", utf8(d.name).c_str(),
-                         utf8(engine::messageText(status)).c_str());
+            std::fprintf(stderr, "orvana-cli: --define %s: %s\n", orvana::toUtf8(d.name).c_str(),
+                         orvana::toUtf8(engine::messageText(status)).c_str());
             return false;
         }
     }
@@ -79,7 +72,7 @@ std::vector<std::u16string> readLines(std::FILE* in) {
         any = true;
         if (c == '\n') {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(fromUtf8(line));
+            lines.push_back(orvana::toUtf16(line));
             line.clear();
             any = false;
         } else {
@@ -88,7 +81,7 @@ std::vector<std::u16string> readLines(std::FILE* in) {
     }
     if (any) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(fromUtf8(line));
+        lines.push_back(orvana::toUtf16(line));
     }
     return lines;
 }
@@ -105,7 +98,7 @@ int runInteractive(Session& session) {
         std::free(raw);
         if (line == ":quit") break;
         if (!line.empty()) add_history(line.c_str());
-        session.enter(fromUtf8(line));
+        session.enter(orvana::toUtf16(line));
         std::fputs(session.lastAnswer().c_str(), stdout);
         std::fflush(stdout);
     }

@@ -8,7 +8,9 @@
 #include "engine/scripts.h"
 #include "engine/workspace_file.h"
 #include "platform/backend.h"
+#include "platform/text.h"
 #include "shell/engine_startup.h"
+#include "terminal_prompt.h"
 
 namespace cli {
 namespace {
@@ -43,30 +45,27 @@ PlatformBackend terminalBackend() {
     table.size = sizeof(PlatformBackend);
     table.pointerPressed = pointerPressed;
     table.setWaitCursor = setWaitCursor;
+    // A script's questions and prompts are answered on the terminal.
+    table.messageBox = terminalMessageBox;
+    table.promptDialog = terminalPromptDialog;
     return table;
 }
 
 const PlatformBackend backend = terminalBackend();
 
-std::string narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? char(c) : '?';
-    return out;
-}
-
 }  // namespace
 
-void installScriptInterrupt() {
+void installTerminalBackend() {
     platformSetBackend(&backend);
     std::signal(SIGINT, onInterrupt);
 }
 
 bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& path,
                        std::string& error) {
-    const std::u16string wide = fromUtf8(path);
+    const std::u16string wide = orvana::toUtf16(path);
     if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(),
                                &document.blocks())) {
-        error = narrow(engine::messageText(engine::kCantOpenFile)) + ": " + path;
+        error = orvana::toUtf8(engine::messageText(engine::kCantOpenFile)) + ": " + path;
         return false;
     }
     document.blocksReplaced();
@@ -94,9 +93,9 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
 
 bool saveWorkspaceFile(const engine::BlockList& blocks, const std::string& path,
                        std::string& error) {
-    const std::u16string wide = fromUtf8(path);
+    const std::u16string wide = orvana::toUtf16(path);
     if (!engine::saveWorkspace(wide.c_str(), false, &blocks)) {
-        error = narrow(engine::messageText(engine::kCantSaveWorkspace)) + path;
+        error = orvana::toUtf8(engine::messageText(engine::kCantSaveWorkspace)) + path;
         return false;
     }
     return true;

@@ -11,9 +11,10 @@
 
 namespace cli {
 
-// Makes SIGINT stop a running script (outside scripts it keeps its usual
-// effect).
-void installScriptInterrupt();
+// Installs the terminal's platform backend: SIGINT stops a running script
+// (outside scripts it keeps its usual effect), and a script's questions and
+// prompts are answered on the terminal.
+void installTerminalBackend();
 
 // A full load of the file into the blocks, then every block evaluated. False
 // with a message in `error` when the file cannot be loaded.

@@ -43,12 +43,28 @@ struct Point {
     double x;
     bool gap;
     double y;
+    int line;
+    int mark;
+    int pen;  // -1 when the curve has no pen bytes
+    std::string label;
 };
+
+// The label field: plain, or quoted with doubled quotes.
+std::string labelField(const char* s) {
+    if (*s != '"') return s;
+    std::string out;
+    for (++s; *s != 0; ++s) {
+        if (*s == '"' && s[1] == '"') ++s;
+        else if (*s == '"') break;
+        out += *s;
+    }
+    return out;
+}
 
 // The CSV part of the output: from its header line to the end.
 std::vector<Point> parseCurves(const std::string& out) {
     std::vector<Point> points;
-    const size_t start = out.find("curve,block,colour,x,y\n");
+    const size_t start = out.find("curve,block,colour,x,y,line,mark,pen,label\n");
     EXPECT_NE(start, std::string::npos) << out;
     if (start == std::string::npos) return points;
     std::istringstream in(out.substr(start));
@@ -63,8 +79,17 @@ std::vector<Point> parseCurves(const std::string& out) {
         p.colour = int(std::strtol(end + 1, &end, 10));
         p.x = std::strtod(end + 1, &end);
         EXPECT_EQ(*end, ',') << line;
-        p.gap = end[1] == '\0';
-        p.y = p.gap ? 0.0 : std::strtod(end + 1, nullptr);
+        p.gap = end[1] == ',';
+        p.y = p.gap ? 0.0 : std::strtod(end + 1, &end);
+        if (p.gap) ++end;
+        EXPECT_EQ(*end, ',') << line;
+        p.line = int(std::strtol(end + 1, &end, 10));
+        p.mark = int(std::strtol(end + 1, &end, 10));
+        EXPECT_EQ(*end, ',') << line;
+        p.pen = end[1] == ',' ? -1 : int(std::strtol(end + 1, &end, 10));
+        if (p.pen == -1) ++end;
+        EXPECT_EQ(*end, ',') << line;
+        p.label = labelField(end + 1);
         points.push_back(p);
     }
     return points;
@@ -88,6 +113,11 @@ TEST(CliGraph, CurvesFollowTheBlocksAfterTheExport) {
         EXPECT_EQ(points[i].block, 2);
         EXPECT_EQ(points[i].colour, 3);
         EXPECT_DOUBLE_EQ(points[i].y, 5.0);
+        // A sampled curve: joined points, no marks, no pen bytes, no label.
+        EXPECT_EQ(points[i].line, 1);
+        EXPECT_EQ(points[i].mark, 0);
+        EXPECT_EQ(points[i].pen, -1);
+        EXPECT_EQ(points[i].label, "");
         const Point& q = points[240 + i];
         EXPECT_EQ(q.block, 1);
         EXPECT_NEAR(q.x, (i - 120.0) / (240.0 / 36.0), 1e-13);
@@ -176,6 +206,40 @@ TEST(CliGraph, RungeKuttaCurveFollowsTheExponential) {
         // The value shown at x is the solution one step further on; the
         // classical fourth-order step's error grows like h^4 per step.
         EXPECT_NEAR(p.y, std::exp(p.x + h), 1e-9) << p.x;
+    }
+}
+
+TEST(CliGraph, GraphingTracesCarryPenBytesMarksAndLabels) {
+    if (!moduleBuilt("graphing.so")) GTEST_SKIP() << "graphing.so is not built";
+    const CliResult r = runCli(
+        "-e 'cleargraph()' -e 'moveto(0,0)' -e 'lineto(1,1)' -e 'lineto(2,0)' "
+        "-e 'drawgraph(\"-\",\"pen, path\")' -e 'plot({0,5|1,6|2,7},\"#t\")' "
+        "-e 'label(1,2,\"say \",\"b\")' --graph 5 --graph 6 --graph 7 --curves -",
+        false);
+    const std::vector<Point> points = parseCurves(r.out);
+    ASSERT_EQ(points.size(), 7u) << r.out;
+    // From the last graphed block to the first: the label, the plot, the path.
+    EXPECT_EQ(points[0].block, 7);
+    EXPECT_EQ(points[0].mark, 10);
+    EXPECT_EQ(points[0].colour, 4);
+    EXPECT_EQ(points[0].label, "say ");
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(points[i].block, 6);
+        EXPECT_EQ(points[i].line, 0);
+        EXPECT_EQ(points[i].mark, 3);
+        EXPECT_EQ(points[i].colour, 6);
+        EXPECT_EQ(points[i].pen, -1);
+        EXPECT_DOUBLE_EQ(points[i].x, i - 1);
+        EXPECT_DOUBLE_EQ(points[i].y, i + 4);
+    }
+    const int pens[] = {0, 1, 1};
+    for (int i = 0; i < 3; ++i) {
+        const Point& p = points[4 + i];
+        EXPECT_EQ(p.block, 5);
+        EXPECT_EQ(p.line, 1);
+        EXPECT_EQ(p.mark, 0);
+        EXPECT_EQ(p.pen, pens[i]);
+        EXPECT_EQ(p.label, "pen, path");
     }
 }
 

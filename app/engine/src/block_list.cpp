@@ -132,7 +132,7 @@ uint16_t BlockList::defineFunction(std::u16string_view name, int parameters,
     if (!lettersOnly(name) || name.size() > kBlockNoteLimit || builtinKeyword(name) != 0)
         return 4;
     if (parameters < 0 || parameters > 3) return 4;
-    if (text.size() > kBlockTextLimit) return kStatusTextTooLong;
+    if (text.size() > kBlockTextLimit) return kEquationTooLong;
     int slot = findUserFunction(name);
     if (slot < 0) {
         auto free = std::find(functions_.begin(), functions_.end(), nullptr);

@@ -6,6 +6,7 @@
 #include "engine/code_list.h"
 #include "engine/script_cache.h"
 #include "engine/script_folder.h"
+#include "engine/workspace_file.h"
 #include "engine/scripts.h"
 #include "engine_state_data.h"
 #include "script_record.h"
@@ -75,7 +76,9 @@ std::shared_ptr<ScriptRecord> loadRecord(std::u16string_view name) {
     plan.note = plan.settings = plan.functions = false;
     plan.variables = ReadPlan::Variables::Skip;
     WorkspaceImage image;
-    if (readWorkspaceImage(workspacePath(name).c_str(), plan, image) != ReadOutcome::Read)
+    // A file of a newer version than this program writes fails to load.
+    if (readWorkspaceImage(workspacePath(name).c_str(), plan, image) != ReadOutcome::Read ||
+        image.version > kWorkspaceVersion)
         return nullptr;
     if (image.blocks.empty()) return nullptr;
 

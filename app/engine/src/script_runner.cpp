@@ -85,6 +85,12 @@ bool tapped(int& counter, std::u16string_view workspace, int line) {
     return true;
 }
 
+std::vector<Token*> recordLists(const ScriptRecord& record) {
+    std::vector<Token*> lists;
+    for (const auto& b : record.blocks) lists.push_back(b->parsed());
+    return lists;
+}
+
 // The blocks of a called Workspace, from block 0. Normal mode: a block that
 // failed to compile (codes 1 to 7) gives its code, any other is evaluated
 // into its answer; a failure ends the call and stops every script. Graph
@@ -99,6 +105,16 @@ Status runRecord(ScriptRecord& record, ScriptRunState& run) {
         if (tapped(counter, record.name, a + 1)) break;
         run.next = a + 1;
         EquationBlock& block = *record.blocks[size_t(a)];
+        // A block that failed on an unknown name may compile now that an
+        // earlier block has created the variable; its control keywords then
+        // need their partners.
+        if (block.compileAgain()) {
+            if (const Status s = linkControlFlow(recordLists(record)); s != kOk) {
+                record.linkStatus = s;
+                aborted = true;
+                return s;
+            }
+        }
         const int32_t angle = block.degrees() ? 1 : 0;
         if (run.graph != nullptr) {
             const Status r = block.status() >= 1 && block.status() <= 7
@@ -248,9 +264,13 @@ Status runFromBlock(BlockList& blocks, int index) {
         run.next = a + 1;
         setStackTop(kBlockStartTop);
         EquationBlock& block = blocks.block(a);
+        if (block.compileAgain()) {
+            lists[size_t(a)] = block.parsed();
+            if (linkControlFlow(lists) != kOk) break;
+        }
         block.evaluate();
         setAnswerIndex(a);
-        if (block.status() != kOk && block.status() != kStatusComment)
+        if (block.status() != kOk && block.status() != kCommentLine)
             leaveFailedLoop(block.parsed(), run);
         if (run.next == -1 || aborted) break;
         run.reentry = a >= run.next;

@@ -154,7 +154,7 @@ bool loadFull(const char16_t* path, uint32_t options, BlockList* blocks) {
     if (!keepBlocks) applyBlocks(image, *blocks);
     ensureCommonGlobals();
     lastOptions = options;
-    return true;
+    return image.version <= kWorkspaceVersion;
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ bool loadWorkspace(const char16_t* path, uint32_t options, const LoadWhich& whic
     // The asked variable is not in the file (or was cut off by its end).
     if (which.kind == LoadWhich::Kind::OneVariable && image.variables.empty()) return false;
     applyVariables(image);
-    return true;
+    return image.version <= kWorkspaceVersion;
 }
 
 uint32_t lastLoadOptions() {

@@ -47,12 +47,7 @@ OperatorCode secondChar(char16_t c) {
 
 }  // namespace
 
-std::string utf8(std::u16string_view text) {
-    const std::u16string terminated(text);
-    std::string out(platformUtf16ToUtf8(terminated.c_str(), nullptr, 0), '\0');
-    platformUtf16ToUtf8(terminated.c_str(), out.data(), out.size() + 1);
-    return out;
-}
+std::string utf8(std::u16string_view text) { return orvana::toUtf8(text); }
 
 Compiled compileText(std::u16string_view text) {
     const std::u16string terminated(text);

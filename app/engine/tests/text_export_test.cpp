@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/engine_state.h"
 #include "engine/block_list.h"
 #include "engine/text_export.h"
 #include "engine/variables.h"
@@ -34,7 +35,7 @@ ExportOptions lf(bool answers = true) {
 }  // namespace
 
 TEST(TextExport, BlocksWithTheirAnswers) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"1+1");
     EXPECT_EQ(exportBlocks(list, ExportOptions{}),
@@ -60,7 +61,7 @@ TEST(TextExport, BlocksWithTheirAnswers) {
 }
 
 TEST(TextExport, FormatsPolarFormAndTextsOnly) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"3+4*i");
     ExportOptions o = lf();
@@ -74,7 +75,7 @@ TEST(TextExport, FormatsPolarFormAndTextsOnly) {
 }
 
 TEST(TextExport, AsksAboutAnswersAndWritesTheFile) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"2*3");
     namespace fs = std::filesystem;

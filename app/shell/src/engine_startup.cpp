@@ -8,14 +8,21 @@
 #include "engine/script_folder.h"
 #include "engine/scripts.h"
 #include "engine/workspace_settings.h"
+#include "platform/program_path.h"
+#include "platform/text.h"
 
 namespace shell {
 namespace {
 
 std::filesystem::path programFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : self.parent_path();
+    const int32_t length = platformProgramFolder(nullptr, 0);
+    if (length <= 0) return {};
+    std::u16string folder(size_t(length) + 1, u'\0');
+    platformProgramFolder(folder.data(), length + 1);
+    folder.resize(size_t(length));
+    std::string path(platformUtf16ToUtf8(folder.c_str(), nullptr, 0) + 1, '\0');
+    path.resize(platformUtf16ToUtf8(folder.c_str(), path.data(), path.size()));
+    return path;
 }
 
 int loadKeypads() {

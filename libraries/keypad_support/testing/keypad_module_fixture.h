@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "keypad.h"
+#include "platform/edit_control.h"
 #include "platform/module.h"
 #include "platform/string_resources.h"
 
@@ -107,6 +108,53 @@ class ValueStack {
     Matrix records_[90];
     int16_t top_ = 4;
 };
+
+// An edit control model for MapKeyboard to write into, with its text and
+// its caret (a selection is a test failure).
+class EditLine {
+  public:
+    EditLine() : edit_(platformEditCreate()) {}
+    ~EditLine() { platformEditDestroy(edit_); }
+    EditLine(const EditLine&) = delete;
+    EditLine& operator=(const EditLine&) = delete;
+
+    PlatformWindow handle() const { return edit_; }
+    std::u16string text() const {
+        char16_t buffer[128];
+        platformEditGetText(edit_, buffer, 128);
+        return buffer;
+    }
+    int32_t caret() const {
+        int32_t start = 0, end = 0;
+        platformEditGetSelection(edit_, &start, &end);
+        EXPECT_EQ(start, end);
+        return start;
+    }
+
+  private:
+    PlatformWindow edit_;
+};
+
+// One key of a keypad table test: the text the key inserts into an empty
+// line and where the caret is left.
+struct KeyRow {
+    char16_t key;
+    uint32_t page;
+    const char16_t* text;
+    int32_t caret;
+};
+
+// Presses every key of the rows on an emptied line and checks what it
+// inserted, where the caret went and that the follow-up action is 1.
+template <size_t N>
+void expectKeys(const KeypadLibrary& library, EditLine& line, const KeyRow (&rows)[N]) {
+    for (const KeyRow& row : rows) {
+        platformEditSetText(line.handle(), u"");
+        EXPECT_EQ(library.MapKeyboard(row.key | (row.page << 16), line.handle(), nullptr), 1);
+        EXPECT_EQ(line.text(), row.text) << char(row.key) << " page " << row.page;
+        EXPECT_EQ(line.caret(), row.caret) << char(row.key) << " page " << row.page;
+    }
+}
 
 // ASCII text of a UTF-16 string, for failure messages.
 inline std::string narrow(const char16_t* text) {

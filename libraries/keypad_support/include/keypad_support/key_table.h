@@ -28,10 +28,18 @@ using KeyTable = std::span<const Key>;
 // half), or null.
 const Key* findKey(KeyTable keys, uint32_t keyCode);
 
+// Inserts text into the edit control, replacing the selection, and moves the
+// caret caretBack places left from the end of the inserted text.
+void insertText(PlatformWindow editControl, const char16_t* text, int32_t caretBack);
+
 // Inserts the key's text into the edit control, replacing the selection, and
 // places the caret. Returns the follow-up action "nothing more" (1); a key
 // without an entry changes nothing.
 int32_t insertKey(KeyTable keys, uint32_t keyCode, PlatformWindow editControl);
+
+// Puts the text in front of the whole line (as "V:" is) and moves the caret
+// right by the text's length, so that it stays where it was in the line.
+void insertAtLineStart(PlatformWindow editControl, const char16_t* text);
 
 // The legend bitmap's size and the label colours of pages 2, 3 and 4.
 inline constexpr int32_t kLegendWidth = 176;
