@@ -178,7 +178,7 @@ void runCommand(ShellState& state, uint16_t id, uint16_t notification) {
     case kCmdFullScreen: toggleFullScreen(state); break;
     default:
         if (id >= kCmdLibraryBase && id < kCmdLibraryBase + kMaxLibraryMenuItems)
-            chooseLibrary(state, id - kCmdLibraryBase);
+            selectLibrary(state, id - kCmdLibraryBase);
         break;
     }
     state.pending.redrawBlockArea = true;

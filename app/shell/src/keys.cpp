@@ -72,7 +72,7 @@ bool debounce(ShellState& state, uint32_t now) {
 
 void passKey(ShellState& state, uint32_t keyCode) {
     if (state.helpMode)
-        showKeyHelpFor(state, keyCode);
+        showHelpOfKey(state, keyCode);
     else
         routeKey(state, keyCode);
     returnToPageZero(state);
@@ -83,7 +83,7 @@ void onKeyUp(ShellState& state, int key) {
     case kKeyLeft:
     case kKeyRight:
         if (state.page != 0)
-            stepQuickSelect(state, key == kKeyRight ? -1 : 1);
+            moveQuickSelectCursor(state, key == kKeyRight);
         else
             moveTokenCursor(state, key == kKeyRight);
         break;

@@ -8,7 +8,9 @@ namespace shell {
 
 ShellState::ShellState()
     : graph(std::make_unique<GraphModel>(document.blocks(), engine::workspaceSettings())) {
+    windows.edit = document.editLine();
     windows.composition = platformEditCreate();
+    platformEditSetLimit(windows.composition, kEditLimit);
 }
 
 ShellState::~ShellState() { platformEditDestroy(windows.composition); }

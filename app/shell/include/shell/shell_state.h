@@ -42,8 +42,9 @@ inline constexpr int kEditLimit = 99;
 inline constexpr double kHardwareKeyGapMs = 200.0;
 inline constexpr uint32_t kRecordExtraMs = 1000;
 
-// Window handles. The expression line and the hidden composition line are
-// edit-control models of the platform; the others belong to the front end.
+// Window handles. The expression line (the document's) and the hidden
+// composition line (the state's own) are edit-control models of the
+// platform; the others belong to the front end.
 struct ShellWindows {
     PlatformWindow main = nullptr;         // class "ZebOrvanaCLS", title "Orvana"
     PlatformWindow edit = nullptr;         // expression edit line (child 1)
