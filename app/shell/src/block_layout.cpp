@@ -145,6 +145,28 @@ bool BlockView::moveUp(WorkspaceDocument& document) {
     return true;
 }
 
+int BlockView::blockAt(const WorkspaceDocument& document, int32_t y) const {
+    const engine::BlockList& list = document.blocks();
+    if (y < 0 || y >= areaHeight_) return -1;
+    int32_t top = 0;
+    for (int i = std::clamp(firstVisible_, 0, list.count() - 1); i < list.count(); ++i) {
+        const int32_t h = height(list, i, i == document.active());
+        if (top + h > areaHeight_) break;
+        if (y < top + h) return i;
+        top += h;
+    }
+    return -1;
+}
+
+bool BlockView::activateBlockAt(WorkspaceDocument& document, int32_t y) {
+    const int target = blockAt(document, y);
+    if (target < 0 || target == document.active()) return false;
+    const bool last = document.active() == document.blocks().count() - 1;
+    exe(document, last ? ExeMode::CommitOnly : ExeMode::OnlyIfChanged);
+    document.setActive(target);
+    return true;
+}
+
 ScrollBarState BlockView::scrollBar(const engine::BlockList& list) const {
     return {0, list.count() - 1, 1, firstVisible_};
 }

@@ -25,11 +25,6 @@ void setGraphColour(ShellState& state, uint32_t colour) {
     block.setFlags((block.flags() & ~engine::kGraphColourMask) | colour);
 }
 
-bool askToDelete(ShellState& state, const char16_t* question) {
-    return platformMessageBox(state.windows.main, question, u"Orvana",
-                              PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION) == PLATFORM_IDYES;
-}
-
 // The list changed under the view: keep its first block in range.
 void listChanged(ShellState& state, int firstVisible) {
     state.view.setFirstVisible(state.blocks(), firstVisible);
@@ -45,20 +40,24 @@ void deleteEqn(ShellState& state) {
     listChanged(state, state.view.firstVisible());
 }
 
-void deleteBelow(ShellState& state) {
+// Commits the edit line and, with at least two blocks, asks the question of
+// All Below or All Above; true on Yes.
+bool confirmDeleting(ShellState& state, const char16_t* question) {
     commitEditLine(state);
-    WorkspaceDocument& document = state.document;
-    if (document.blocks().count() < 2) return;
-    if (!askToDelete(state, u"Do you want to delete all blocks below this one?")) return;
-    document.blocks().removeAfter(document.active());
+    if (state.blocks().count() < 2) return false;
+    return platformMessageBox(state.windows.main, question, u"Orvana",
+                              PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION) == PLATFORM_IDYES;
+}
+
+void deleteBelow(ShellState& state) {
+    if (!confirmDeleting(state, u"Do you want to delete all blocks below this one?")) return;
+    state.blocks().removeAfter(state.document.active());
     listChanged(state, state.view.firstVisible());
 }
 
 void deleteAbove(ShellState& state) {
-    commitEditLine(state);
+    if (!confirmDeleting(state, u"Do you want to delete all blocks above this one?")) return;
     WorkspaceDocument& document = state.document;
-    if (document.blocks().count() < 2) return;
-    if (!askToDelete(state, u"Do you want to delete all blocks above this one?")) return;
     if (document.active() == 0) return;
     document.blocks().removeBefore(document.active());
     document.setActive(0);

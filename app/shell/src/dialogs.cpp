@@ -10,12 +10,13 @@ void showNothing(ShellState&) {}
 bool keepFormat(ShellState&) { return false; }
 engine::VariableChoice chooseNothing(ShellState&) { return {}; }
 void viewNothing(ShellState&, std::u16string_view) {}
+void showNoGraphDialog(ShellState&, int32_t) {}
 
 }  // namespace
 
 ShellDialogs inactiveDialogs() {
     return ShellDialogs{cancelFiles, cancelOptions, showNothing, keepFormat, showNothing,
-                        chooseNothing, viewNothing};
+                        chooseNothing, viewNothing, showNoGraphDialog};
 }
 
 }  // namespace shell

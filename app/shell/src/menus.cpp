@@ -128,8 +128,11 @@ void postToGraphView(ShellState& state, int32_t command) {
     }
     if (isGraphRangeCommand(command)) {
         state.graph->command(static_cast<GraphCommand>(command));
-        state.pending.redrawClient = true;
+    } else if (command == kGraphGrids || command == kGraphSettings || command == kGraphKeyHelp) {
+        // A changed grid or range shows at the next paint.
+        state.dialogs.graphDialog(state, command);
     }
+    state.pending.redrawClient = true;
 }
 
 void openMenuButtonPopup(ShellState& state) {

@@ -10,7 +10,6 @@ ShellState::ShellState()
     : graph(std::make_unique<GraphModel>(document.blocks(), engine::workspaceSettings())) {
     windows.edit = document.editLine();
     windows.composition = platformEditCreate();
-    platformEditSetLimit(windows.composition, kEditLimit);
 }
 
 ShellState::~ShellState() { platformEditDestroy(windows.composition); }

@@ -57,6 +57,11 @@ void clearVariables(ShellState& state) {
     engine::setActiveScope(nullptr);
 }
 
+void forgetLoadedScripts(ShellState&) {
+    engine::clearScriptCache();
+    engine::setActiveScope(nullptr);
+}
+
 void clearBlocks(ShellState& state) {
     state.document.clear();
     engine::setWorkspaceNote(u"");

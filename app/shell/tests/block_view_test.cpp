@@ -44,7 +44,8 @@ TEST(TextWrap, BreaksAtTheFitPointOrBeforeABreakCharacter) {
     // fit the first line's 210 pixels, 20 each later line's 200.
     const std::u16string thirty(30, u'a');
     const std::u16string plus = std::u16string(19, u'a') + u"+" + std::u16string(9, u'b');
-    const std::u16string farBreak = u"+" + std::u16string(40, u'x');
+    std::u16string farBreak(41, u'x');
+    farBreak[0] = u'+';
     const std::u16string longSpace = std::u16string(25, u'c') + u" " + std::u16string(10, u'd');
     const WrapCase cases[] = {
         {"thirty letters", thirty, 3, false, {{0, 21}, {21, 9}}, false},
@@ -371,6 +372,30 @@ TEST_F(BlockViewTest, MovingBetweenBlocksKeepsTheActiveOneInView) {
     view.moveDown(*doc);
     EXPECT_EQ(list->count(), 7);
     EXPECT_EQ(list->block(5).text(), u"9");
+}
+
+TEST_F(BlockViewTest, AClickActivatesTheBlockUnderIt) {
+    for (int i = 0; i < 3; ++i) enter(u"1");  // 56-pixel blocks; 2 and 3 in view
+    ASSERT_EQ(view.firstVisible(), 2);
+    struct Case {
+        int32_t y;
+        int block;
+    } cases[] = {{0, 2}, {55, 2}, {56, 3}, {111, 3}, {112, -1}, {-1, -1}};
+    for (const Case& c : cases) EXPECT_EQ(view.blockAt(*doc, c.y), c.block) << c.y;
+    // The new text of the last block is committed, without a new block.
+    doc->setEditText(u"7");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 10));
+    EXPECT_EQ(doc->active(), 2);
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(list->block(3).text(), u"7");
+    EXPECT_FALSE(view.activateBlockAt(*doc, 10));  // already active
+    EXPECT_FALSE(view.activateBlockAt(*doc, 200));
+    // From a block above the last, a changed text is executed on the way.
+    doc->setEditText(u"5");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 60));
+    EXPECT_EQ(list->block(2).text(), u"5");
+    EXPECT_EQ(doc->active(), 3);
+    EXPECT_EQ(doc->editText(), u"7");
 }
 
 TEST_F(BlockViewTest, ScrollBarMovesTheFirstVisibleBlock) {

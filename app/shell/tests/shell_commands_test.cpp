@@ -384,8 +384,11 @@ TEST_F(ShellCommands, RpnModeTogglesTheDisplayAndTheCheckMark) {
     command(kCmdRpnMode);
     EXPECT_FALSE(doc().rpnDisplay());
     const ShellMenus off(state());
-    for (const PlatformMenuItem& i : off.workspace())
-        if (i.id == kCmdRpnMode) EXPECT_EQ(i.flags & PLATFORM_MENU_CHECKED, 0u);
+    for (const PlatformMenuItem& i : off.workspace()) {
+        if (i.id == kCmdRpnMode) {
+            EXPECT_EQ(i.flags & PLATFORM_MENU_CHECKED, 0u);
+        }
+    }
 }
 
 TEST_F(ShellCommands, EditLineNotifications) {
@@ -414,8 +417,18 @@ TEST_F(ShellCommands, TheEqnsButtonRunsTheChosenCommand) {
     EXPECT_EQ(backend_.popupMenus()[0].y, kPopupY);
     EXPECT_EQ(doc().editText(), u"");
 
-    // Over the graph view the "G" pop-up opens and leaving goes through it.
+    // Over the graph view the "G" pop-up opens: its range commands go to the
+    // graph, its dialogs open, and leaving the view goes through it too.
     command(kCmdGraph);
+    static int32_t opened = 0;
+    state().dialogs.graphDialog = [](ShellState&, int32_t id) { opened = id; };
+    backend_.queuePopupMenuChoice(std::u16string(u"Grids..."));
+    onCommandMessage(state(), kCmdMenuButton, 0);
+    EXPECT_EQ(opened, 40093);
+    const double width = state().graph->visible().xMax - state().graph->visible().xMin;
+    backend_.queuePopupMenuChoice(std::u16string(u"Zoom In"));
+    onCommandMessage(state(), kCmdMenuButton, 0);
+    EXPECT_DOUBLE_EQ(state().graph->visible().xMax - state().graph->visible().xMin, width / 2);
     backend_.queuePopupMenuChoice(std::u16string(u"Graph (Record)"));
     onCommandMessage(state(), kCmdMenuButton, 0);
     EXPECT_FALSE(state().graphShown());

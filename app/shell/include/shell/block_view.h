@@ -120,6 +120,14 @@ class BlockView {
     bool moveUp(WorkspaceDocument& document);
     bool moveDown(WorkspaceDocument& document);
 
+    // The block drawn at height y of the block area, laid out as draw() lays
+    // it out now; -1 below the last block drawn or outside the area.
+    int blockAt(const WorkspaceDocument& document, int32_t y) const;
+    // A click on a block: the edit line is committed as the Up key commits
+    // it, and the block under y becomes the active one. Returns whether the
+    // active block changed.
+    bool activateBlockAt(WorkspaceDocument& document, int32_t y);
+
     // The scroll bar: range 0..count - 1, page 1, position the first visible
     // block. Returns whether the first visible block changed.
     ScrollBarState scrollBar(const engine::BlockList& list) const;

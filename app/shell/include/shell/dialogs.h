@@ -35,6 +35,9 @@ struct ShellDialogs {
     engine::VariableChoice (*variables)(ShellState& state);
     // The "Var" dialog on a variable that has a value.
     void (*variableViewer)(ShellState& state, std::u16string_view name);
+    // The graph view's dialogs by their command: "Grids..." (40093), "Graph
+    // Settings..." (40020) and "Graph Key Help" (40169).
+    void (*graphDialog)(ShellState& state, int32_t command);
 };
 
 // Entries that cancel and change nothing.
