@@ -16,10 +16,6 @@
 namespace engine {
 namespace {
 
-// The stylus point the original device posted after a too-long entry is left
-// out: the message box is all the user needs.
-constexpr uint16_t kTooLong = kStatusTextTooLong;
-
 bool isDigitOrPoint(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'.'; }
 
 class KeyEntry {
@@ -103,7 +99,7 @@ void KeyEntry::enter() {
 void KeyEntry::type(std::u16string_view text, PlatformWindow edit) {
     const std::u16string terminated(text);
     if (!platformEditReplaceSelection(edit, terminated.c_str()) && edit == line_)
-        host_.reportError(kTooLong);
+        host_.reportError(kStatusTextTooLong);
 }
 
 void KeyEntry::insertAround(std::u16string_view text, int back, PlatformWindow edit) {
@@ -257,8 +253,10 @@ void KeyEntry::libraryKey(uint32_t keyCode) {
 
     if (rpn && blocks.count() >= 2) {
         EquationBlock& top = blocks.block(blocks.count() - 2);
-        if (top.status() == kTooLong) {
-            host_.reportError(kTooLong);
+        // A result too long for the entry: the message, and the entry keeps
+        // its text without an error mark.
+        if (top.status() == kStatusTextTooLong) {
+            host_.reportError(kStatusTextTooLong);
             top.setStatus(0);
         }
     }

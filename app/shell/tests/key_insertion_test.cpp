@@ -135,7 +135,7 @@ int32_t actionKeys(uint32_t keyCode, PlatformWindow edit, const HostServices*) {
     switch (keyCode & 0xFFFF) {
         case u'1': platformEditReplaceSelection(edit, u"(@)*2"); return KEYPAD_ACTION_EXECUTE;
         case u'2': {
-            const std::u16string longText = std::u16string(99, u'1') + u"@";
+            const std::u16string longText = std::u16string(98, u'1') + u"@";
             platformEditReplaceSelection(edit, longText.c_str());
             return KEYPAD_ACTION_EXECUTE;
         }
@@ -192,9 +192,9 @@ TEST_F(LibraryActionTest, OperandSubstitutionInTheRpnDisplay) {
 
     // A result too long for an entry: the message, the old entry, no status.
     clear();
-    press(u"3\r{22}");
+    press(u"123\r{22}");
     EXPECT_EQ(tooLongMessages(), 1);
-    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "3");
+    EXPECT_EQ(utf8(doc().blocks().block(0).text()), "123");
     EXPECT_EQ(doc().blocks().block(0).status(), 0);
 }
 
