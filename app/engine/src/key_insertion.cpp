@@ -99,7 +99,7 @@ void KeyEntry::enter() {
 void KeyEntry::type(std::u16string_view text, PlatformWindow edit) {
     const std::u16string terminated(text);
     if (!platformEditReplaceSelection(edit, terminated.c_str()) && edit == line_)
-        host_.reportError(kStatusTextTooLong);
+        host_.reportError(kEquationTooLong);
 }
 
 void KeyEntry::insertAround(std::u16string_view text, int back, PlatformWindow edit) {
@@ -255,8 +255,8 @@ void KeyEntry::libraryKey(uint32_t keyCode) {
         EquationBlock& top = blocks.block(blocks.count() - 2);
         // A result too long for the entry: the message, and the entry keeps
         // its text without an error mark.
-        if (top.status() == kStatusTextTooLong) {
-            host_.reportError(kStatusTextTooLong);
+        if (top.status() == kEquationTooLong) {
+            host_.reportError(kEquationTooLong);
             top.setStatus(0);
         }
     }

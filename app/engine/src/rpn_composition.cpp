@@ -234,7 +234,7 @@ bool Composer::typeIntoLine() {
     collapseSelection(host_.editLine());
     const std::u16string text(t_);
     if (!platformEditReplaceSelection(host_.editLine(), text.c_str()))
-        host_.reportError(kStatusTextTooLong);
+        host_.reportError(kEquationTooLong);
     return false;
 }
 

@@ -87,7 +87,7 @@ int32_t BlockView::drawBlock(WorkspaceDocument& document, int index, PlatformSur
     }
 
     markers_->draw(surface, block.degrees() ? kIconDegrees : kIconRadians, kMarkerX, y + 6);
-    const bool comment = block.status() == engine::kStatusComment;
+    const bool comment = block.status() == engine::kCommentLine;
     if (rowsSetting() != 0 && !comment) {
         markers_->draw(surface, graphMarkerIcon(block.graphColour()), kMarkerX, y + kRowHeight);
         if (block.status() != 0) markers_->draw(surface, kIconError, kErrorX, y + kRowHeight);

@@ -54,7 +54,7 @@ int32_t BlockView::height(const engine::BlockList& list, int index, bool asActiv
     if (rows + editRows > kMaxAnswerRows) rows = kMaxAnswerRows - editRows;
 
     if (graphShown_) return 2 * kRowHeight;
-    if (setting == 0 || block.status() == engine::kStatusComment) return extra + kRowHeight;
+    if (setting == 0 || block.status() == engine::kCommentLine) return extra + kRowHeight;
     if (block.status() != 0) {
         rows = 2;
     } else if (isStringAnswer(block.answer())) {

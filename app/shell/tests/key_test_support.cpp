@@ -107,7 +107,7 @@ int KeyEntryTest::selectionEnd() const {
 }
 
 int KeyEntryTest::tooLongMessages() const {
-    const std::u16string message = engine::messageText(engine::kStatusTextTooLong);
+    const std::u16string message = engine::messageText(engine::kEquationTooLong);
     int n = 0;
     for (const auto& box : backend.messageBoxes()) n += box.text == message ? 1 : 0;
     return n;
