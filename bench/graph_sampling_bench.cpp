@@ -68,9 +68,8 @@ void BM_ResampleTwentyBlocks(benchmark::State& state) {
     {
         engine::BlockList blocks;
         for (int k = 0; k < 20; ++k) {
-            blocks.setActive(blocks.count() - 1);
-            blocks.setEditLine(u"sin(x)^2+cos(x)^2+x*3.5-2");
-            blocks.exe(engine::ExeMode::Normal);
+            blocks.execute(blocks.count() - 1, u"sin(x)^2+cos(x)^2+x*3.5-2");
+            blocks.appendEmpty();
             engine::EquationBlock& b = blocks.block(blocks.count() - 2);
             if (b.status() != 0) {
                 state.SkipWithError("the expression does not evaluate");

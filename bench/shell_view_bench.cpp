@@ -5,18 +5,18 @@
 
 #include <memory>
 
-#include "engine/block_list.h"
+#include "engine/engine_state.h"
 #include "engine/library_loader.h"
 #include "engine/library_table.h"
-#include "engine/variables.h"
 #include "shell/block_view.h"
 #include "shell/keypad_view.h"
+#include "shell/workspace_document.h"
 
 namespace {
 
 void BM_DrawBlockArea(benchmark::State& state) {
-    engine::resetVariables();
-    engine::BlockList list;
+    engine::engineState().reset();
+    shell::WorkspaceDocument document;
     shell::BlockView view;
     view.setBlockAreaHeight(shell::kBlockAreaFullScreen);
     view.display().rows = 3;
@@ -25,16 +25,16 @@ void BM_DrawBlockArea(benchmark::State& state) {
                                u"{1,2,3,4}", u"2^0.5",         u"a=5",
                                u"a*2"};
     for (const char16_t* line : lines) {
-        list.setActive(list.count() - 1);
-        list.setEditLine(line);
-        list.exe(engine::ExeMode::Normal);
+        document.setActive(document.blocks().count() - 1);
+        document.setEditText(line);
+        document.exe(shell::ExeMode::Normal);
     }
-    list.setActive(list.count() - 1);
-    view.setFirstVisible(list, 0);
+    document.setActive(document.blocks().count() - 1);
+    view.setFirstVisible(document.blocks(), 0);
     PlatformSurface* surface = platformCreateSurface(shell::kClientWidth, shell::kBlockAreaFullScreen);
     const shell::EditLineState edit{u"2*sin(45)", 9, 9, true};
     for (auto _ : state) {
-        view.draw(list, surface, edit);
+        view.draw(document, surface, edit);
         benchmark::DoNotOptimize(platformSurfacePixels(surface));
     }
     platformDestroySurface(surface);

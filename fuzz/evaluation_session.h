@@ -56,9 +56,8 @@ inline bool runInput(const uint8_t* data, size_t size) {
     std::u16string line;
     int lines = 0;
     auto enter = [&]() {
-        blocks.setActive(blocks.count() - 1);
-        blocks.setEditLine(line);
-        blocks.exe(engine::ExeMode::Normal);
+        blocks.execute(blocks.count() - 1, line);
+        blocks.appendEmpty();
         line.clear();
         ++lines;
         return engine::stackTop() == engine::kBlockStartTop;

@@ -1,12 +1,12 @@
 #!/bin/sh
 # Builds one fuzz target with clang in a folder of its own and runs it:
-#   sh fuzz/run-fuzz.sh parser|evaluation|workspace|prefs|cvt [libFuzzer arguments]
+#   sh fuzz/run-fuzz.sh parser|evaluation|workspace|cvt|prefs [libFuzzer arguments]
 # parser: arbitrary text compiled; evaluation: arbitrary lines compiled and
 # executed as Workspace blocks; workspace: arbitrary bytes loaded as a
-# Workspace file (a loaded file must also save back to the same bytes);
-# prefs: arbitrary bytes read as a preferences file (what was read must be
-# written and read back unchanged); cvt: arbitrary bytes read as a unit or
-# constant table.
+# Workspace file (a loaded file must also save back to the same bytes); cvt:
+# arbitrary bytes read as a unit or constant table; prefs: arbitrary bytes
+# read as a preferences file (what was read must be written and read back
+# unchanged).
 #   ORVANA_FUZZ_BUILD  build folder (default: build-fuzz beside this repository's root)
 #   FUZZ_SECONDS       how long to run (default 600)
 # New interesting inputs collect in $ORVANA_FUZZ_BUILD/<target>-corpus; the
@@ -23,10 +23,10 @@ case "$target" in
 parser) corpus=parser; options="-max_len=1024 -dict=$here/parser.dict" ;;
 evaluation) corpus=evaluator; options="-max_len=512 -rss_limit_mb=4096 -dict=$here/evaluation.dict" ;;
 workspace) corpus=workspace; options="-max_len=4096 -rss_limit_mb=4096" ;;
-prefs) corpus=prefs; options="-max_len=1200" ;;
 cvt) corpus=cvt; options="-max_len=4096" ;;
+prefs) corpus=prefs; options="-max_len=1200" ;;
 *)
-    echo "usage: sh fuzz/run-fuzz.sh parser|evaluation|workspace|prefs|cvt [libFuzzer arguments]" >&2
+    echo "usage: sh fuzz/run-fuzz.sh parser|evaluation|workspace|cvt|prefs [libFuzzer arguments]" >&2
     exit 2
     ;;
 esac

@@ -10,10 +10,8 @@
 #include <unistd.h>
 
 #include "engine/block_list.h"
-#include "engine/variables.h"
+#include "engine/engine_state.h"
 #include "engine/workspace_file.h"
-#include "engine/workspace_note.h"
-#include "engine/workspace_settings.h"
 #include "platform/atomic_file.h"
 
 namespace {
@@ -33,11 +31,7 @@ void setUp() {
     second = wide(folder + "/Again.ovw");
 }
 
-void resetState() {
-    engine::resetVariables();
-    engine::resetWorkspaceSettings();
-    engine::setWorkspaceNote(u"");
-}
+void resetState() { engine::engineState().reset(); }
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace cli {
 
 const char* usage() {
@@ -19,40 +21,6 @@ const char* usage() {
            "  --define NAME[/N]=TEXT define a user function of N parameters (0 to 3)\n"
            "  -h, --help             this text\n"
            "With no FILE and no -e on a terminal, an interactive session starts.\n";
-}
-
-std::u16string fromUtf8(const std::string& text) {
-    std::u16string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char c = text[i];
-        uint32_t cp = 0xFFFD;
-        size_t length = 1;
-        if (c < 0x80) {
-            cp = c;
-        } else if ((c >> 5) == 0x6 || (c >> 4) == 0xE || (c >> 3) == 0x1E) {
-            length = (c >> 5) == 0x6 ? 2 : ((c >> 4) == 0xE ? 3 : 4);
-            cp = c & (0x7F >> length);
-            bool valid = i + length <= text.size();
-            for (size_t k = 1; valid && k < length; ++k) {
-                const unsigned char next = text[i + k];
-                valid = (next >> 6) == 0x2;
-                cp = (cp << 6) | (next & 0x3F);
-            }
-            if (!valid) {
-                cp = 0xFFFD;
-                length = 1;
-            }
-        }
-        if (cp >= 0x10000 && cp <= 0x10FFFF) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(cp > 0x10FFFF ? u'\uFFFD' : char16_t(cp));
-        }
-        i += length;
-    }
-    return out;
 }
 
 namespace {
@@ -80,8 +48,8 @@ bool parseDefinition(const std::string& text, FunctionDefinition& definition) {
         head = head.substr(0, slash);
     }
     if (head.empty()) return false;
-    definition.name = fromUtf8(head);
-    definition.text = fromUtf8(text.substr(equals + 1));
+    definition.name = orvana::toUtf16(head);
+    definition.text = orvana::toUtf16(text.substr(equals + 1));
     return true;
 }
 
@@ -101,7 +69,7 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::stri
         if (arg == "-e") {
             const char* text = value(i, "-e");
             if (text == nullptr) return std::nullopt;
-            options.expressions.push_back(fromUtf8(text));
+            options.expressions.push_back(orvana::toUtf16(text));
         } else if (arg == "--format") {
             const char* text = value(i, "--format");
             if (text == nullptr) return std::nullopt;

@@ -40,9 +40,6 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::stri
 // The usage text.
 const char* usage();
 
-// UTF-8 to UTF-16; invalid bytes become U+FFFD.
-std::u16string fromUtf8(const std::string& text);
-
 }  // namespace cli
 
 #endif

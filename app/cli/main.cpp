@@ -6,9 +6,10 @@
 #include <string>
 
 #include "cli_options.h"
-#include "keypad_libraries.h"
 #include "graph_output.h"
+#include "platform/text.h"
 #include "session.h"
+#include "shell/engine_startup.h"
 #include "workspace_options.h"
 #include "workspace_session.h"
 
@@ -38,15 +39,15 @@ int main(int argc, char** argv) {
         if (in != stdin) std::fclose(in);
     }
 
-    const cli::KeypadLibraries libraries;
+    const shell::EngineStartup engine(orvana::toUtf16(options->scriptDir));
     cli::Session session(*options);
-    cli::setUpScripts(options->scriptDir);
+    cli::installTerminalBackend();
     if (workspaceFile) {
-        if (!cli::loadWorkspaceFile(session.blocks(), *options->file, error)) {
+        if (!cli::loadWorkspaceFile(session.document(), *options->file, error)) {
             std::fprintf(stderr, "orvana-cli: %s\n", error.c_str());
             return 2;
         }
-        cli::openEmptyLastBlock(session.blocks());
+        cli::openEmptyLastBlock(session.document());
     }
     if (!session.defineFunctions()) return 2;
 

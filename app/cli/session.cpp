@@ -6,19 +6,12 @@
 #include <cstdlib>
 
 #include "engine/messages.h"
-#include "engine/scripts.h"
 #include "engine/text_export.h"
 #include "platform/text.h"
+#include "shell/engine_startup.h"
 
 namespace cli {
 namespace {
-
-std::string utf8(const std::u16string& text) {
-    std::string out(platformUtf16ToUtf8(text.c_str(), nullptr, 0) + 1, '\0');
-    platformUtf16ToUtf8(text.c_str(), out.data(), out.size());
-    out.pop_back();
-    return out;
-}
 
 engine::ExportOptions exportOptions(const Options& options) {
     engine::ExportOptions e;
@@ -32,15 +25,15 @@ engine::ExportOptions exportOptions(const Options& options) {
 }  // namespace
 
 Session::Session(const Options& options) : options_(options) {
-    blocks_.activeBlock().setDegrees(options.degrees);
+    document_.activeBlock().setDegrees(options.degrees);
 }
 
 bool Session::defineFunctions() {
     for (const FunctionDefinition& d : options_.definitions) {
-        const uint16_t status = blocks_.defineFunction(d.name, d.parameters, d.text);
+        const uint16_t status = blocks().defineFunction(d.name, d.parameters, d.text);
         if (status != 0) {
-            std::fprintf(stderr, "orvana-cli: --define %s: %s\n", utf8(d.name).c_str(),
-                         utf8(engine::messageText(status)).c_str());
+            std::fprintf(stderr, "orvana-cli: --define %s: %s\n", orvana::toUtf8(d.name).c_str(),
+                         orvana::toUtf8(engine::messageText(status)).c_str());
             return false;
         }
     }
@@ -48,23 +41,26 @@ bool Session::defineFunctions() {
 }
 
 void Session::enter(const std::u16string& line) {
-    // A new line is a new command: scripts stopped before may run again.
-    engine::clearScriptAbort();
-    blocks_.setActive(blocks_.count() - 1);
-    blocks_.setEditLine(line);
-    lastExecuted_ = blocks_.count() - 1;
-    blocks_.exe(engine::ExeMode::Normal);
+    // A new line is a new command.
+    shell::beginUserAction();
+    document_.setActive(blocks().count() - 1);
+    document_.setEditText(line);
+    lastExecuted_ = blocks().count() - 1;
+    const shell::ListChange change = document_.exe(shell::ExeMode::Normal);
     // Dropping the oldest block past the limit moves the executed one up.
-    if (lastExecuted_ >= blocks_.count() - 1) lastExecuted_ = blocks_.count() - 2;
+    lastExecuted_ -= change.dropped;
 }
 
-std::string Session::exportText() const { return engine::exportBlocks(blocks_, exportOptions(options_)); }
+std::string Session::exportText() const {
+    return engine::exportBlocks(document_.blocks(), exportOptions(options_));
+}
 
 std::string Session::lastAnswer() const {
-    if (lastExecuted_ < 0 || lastExecuted_ >= blocks_.count()) return "";
+    const engine::BlockList& blocks = document_.blocks();
+    if (lastExecuted_ < 0 || lastExecuted_ >= blocks.count()) return "";
     engine::ExportOptions e = exportOptions(options_);
     e.answers = true;
-    return engine::exportAnswer(blocks_.block(lastExecuted_), e);
+    return engine::exportAnswer(blocks.block(lastExecuted_), e);
 }
 
 std::vector<std::u16string> readLines(std::FILE* in) {
@@ -76,7 +72,7 @@ std::vector<std::u16string> readLines(std::FILE* in) {
         any = true;
         if (c == '\n') {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(fromUtf8(line));
+            lines.push_back(orvana::toUtf16(line));
             line.clear();
             any = false;
         } else {
@@ -85,7 +81,7 @@ std::vector<std::u16string> readLines(std::FILE* in) {
     }
     if (any) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(fromUtf8(line));
+        lines.push_back(orvana::toUtf16(line));
     }
     return lines;
 }
@@ -102,7 +98,7 @@ int runInteractive(Session& session) {
         std::free(raw);
         if (line == ":quit") break;
         if (!line.empty()) add_history(line.c_str());
-        session.enter(fromUtf8(line));
+        session.enter(orvana::toUtf16(line));
         std::fputs(session.lastAnswer().c_str(), stdout);
         std::fflush(stdout);
     }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli_options.h"
-#include "engine/block_list.h"
+#include "shell/workspace_document.h"
 
 namespace cli {
 
@@ -26,11 +26,12 @@ public:
     // The answer lines of the block executed last.
     std::string lastAnswer() const;
 
-    engine::BlockList& blocks() { return blocks_; }
+    shell::WorkspaceDocument& document() { return document_; }
+    engine::BlockList& blocks() { return document_.blocks(); }
 
 private:
     const Options& options_;
-    engine::BlockList blocks_;
+    shell::WorkspaceDocument document_;
     int lastExecuted_ = -1;
 };
 

@@ -5,11 +5,12 @@
 #include "cli_options.h"
 #include "engine/evaluator.h"
 #include "engine/messages.h"
-#include "engine/script_folder.h"
 #include "engine/scripts.h"
 #include "engine/workspace_file.h"
-#include "engine/workspace_settings.h"
 #include "platform/backend.h"
+#include "platform/text.h"
+#include "shell/engine_startup.h"
+#include "terminal_prompt.h"
 
 namespace cli {
 namespace {
@@ -44,41 +45,40 @@ PlatformBackend terminalBackend() {
     table.size = sizeof(PlatformBackend);
     table.pointerPressed = pointerPressed;
     table.setWaitCursor = setWaitCursor;
+    // A script's questions and prompts are answered on the terminal.
+    table.messageBox = terminalMessageBox;
+    table.promptDialog = terminalPromptDialog;
     return table;
 }
 
 const PlatformBackend backend = terminalBackend();
 
-std::string narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? char(c) : '?';
-    return out;
-}
-
 }  // namespace
 
-void setUpScripts(const std::string& scriptDir) {
-    engine::setScriptFolder(fromUtf8(scriptDir));
-    engine::installScriptSupport();
+void installTerminalBackend() {
     platformSetBackend(&backend);
     std::signal(SIGINT, onInterrupt);
 }
 
-bool loadWorkspaceFile(engine::BlockList& blocks, const std::string& path, std::string& error) {
-    const std::u16string wide = fromUtf8(path);
-    if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(), &blocks)) {
-        error = narrow(engine::messageText(engine::kCantOpenFile)) + ": " + path;
+bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& path,
+                       std::string& error) {
+    const std::u16string wide = orvana::toUtf16(path);
+    if (!engine::loadWorkspace(wide.c_str(), 0, engine::LoadWhich::workspace(),
+                               &document.blocks())) {
+        error = orvana::toUtf8(engine::messageText(engine::kCantOpenFile)) + ": " + path;
         return false;
     }
+    document.blocksReplaced();
     // The terminal has one display slot: the Workspace's own.
-    engine::setEvaluationFlag(engine::workspaceSettings().evaluation);
-    blocks.evaluateAll();
+    shell::useWorkspaceDisplaySlot();
+    document.evaluateAll();
     return true;
 }
 
-void openEmptyLastBlock(engine::BlockList& blocks) {
-    if (!blocks.block(blocks.count() - 1).text().empty()) blocks.insertAt(blocks.count());
-    blocks.setActive(blocks.count() - 1);
+void openEmptyLastBlock(shell::WorkspaceDocument& document) {
+    const engine::BlockList& blocks = document.blocks();
+    if (!blocks.block(blocks.count() - 1).text().empty()) document.insertAt(blocks.count());
+    document.setActive(blocks.count() - 1);
 }
 
 bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
@@ -86,16 +86,16 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
         error = "--run-from: the Workspace has no block " + std::to_string(n);
         return false;
     }
-    engine::clearScriptAbort();
+    shell::beginUserAction();
     engine::runFromBlock(blocks, n - 1);
     return true;
 }
 
 bool saveWorkspaceFile(const engine::BlockList& blocks, const std::string& path,
                        std::string& error) {
-    const std::u16string wide = fromUtf8(path);
+    const std::u16string wide = orvana::toUtf16(path);
     if (!engine::saveWorkspace(wide.c_str(), false, &blocks)) {
-        error = narrow(engine::messageText(engine::kCantSaveWorkspace)) + path;
+        error = orvana::toUtf8(engine::messageText(engine::kCantSaveWorkspace)) + path;
         return false;
     }
     return true;

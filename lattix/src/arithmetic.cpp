@@ -5,18 +5,14 @@
 #include "complex_math.h"
 #include "lattix.h"
 #include "matrix_product.h"
+#include "platform/status.h"
 #include "slot_storage.h"
 #include "storage_internal.h"
 
 using namespace lattix;
+using namespace orvana;
 
 namespace {
-
-constexpr uint16_t kOk = 0;
-constexpr uint16_t kIncompatibleTypes = 9;
-constexpr uint16_t kIncompatibleMatrices = 51;
-constexpr uint16_t kDivisionByZero = 52;
-constexpr uint16_t kTooBig = 62;
 
 bool elementwise(int flag) { return (flag & 0xFF) != 0; }
 
@@ -32,13 +28,13 @@ uint16_t concatenate(Matrix* a, const Matrix* b) {
     const size_t lb = stringLength(b);
     const size_t units = la + lb + 1;
     SlotBuffer buffer((units + 3) / 4, true);
-    if (!buffer.ok() || isReserve(buffer.data())) return kTooBig;
+    if (!buffer.ok() || isReserve(buffer.data())) return kMatrixTooBig;
     auto* text = reinterpret_cast<char16_t*>(buffer.data());
     if (la > 0) std::memcpy(text, a->re, la * sizeof(char16_t));
     if (lb > 0) std::memcpy(text + la, b->re, lb * sizeof(char16_t));
     text[la + lb] = 0;
     copyStrMatrix(a, text);
-    return a->kind == LATTIX_KIND_STRING ? kOk : kTooBig;
+    return a->kind == LATTIX_KIND_STRING ? kOk : kMatrixTooBig;
 }
 
 // Shared by addMatrix and subMatrix.
@@ -46,7 +42,7 @@ uint16_t addOrSubtract(Matrix* a, Matrix* b, int flag, bool subtract) {
     if (a == nullptr || b == nullptr) return kIncompatibleMatrices;
     if (elementwise(flag)) {
         const ShapeMatch match = matchShapes(a, b);
-        if (match.storageFailed) return kTooBig;
+        if (match.storageFailed) return kMatrixTooBig;
         if (match.count == 0) return kIncompatibleMatrices;
     }
     if (a->kind != b->kind) return kIncompatibleMatrices;
@@ -87,10 +83,10 @@ void scale(Matrix* m, Complex s) {
 uint16_t matrixProduct(Matrix* a, const Matrix* b) {
     if (b->rows != a->cols) return kIncompatibleMatrices;
     TemporaryMatrix result(a->rows, b->cols);
-    if (!result.has(a->rows, b->cols)) return kTooBig;
+    if (!result.has(a->rows, b->cols)) return kMatrixTooBig;
     if (!multiplyComplex(a->re, a->im, b->re, b->im, result->re, result->im, a->rows, a->cols,
                          b->cols))
-        return kTooBig;
+        return kMatrixTooBig;
     copyMatMatrix(a, result.get());
     return kOk;
 }
@@ -107,8 +103,8 @@ uint16_t multMatrix(Matrix* a, Matrix* b, int flag) {
     if (a == nullptr || b == nullptr) return kIncompatibleMatrices;
     if (elementwise(flag)) {
         const ShapeMatch match = matchShapes(a, b);
-        if (match.storageFailed) return kTooBig;
-        if (match.count == 0) return kIncompatibleTypes;
+        if (match.storageFailed) return kMatrixTooBig;
+        if (match.count == 0) return kIncompatibleDataTypes;
         for (size_t k = 0; k < match.count; ++k) put(a, k, product(at(a, k), at(b, k)));
         return kOk;
     }
@@ -128,7 +124,7 @@ uint16_t multMatrix(Matrix* a, Matrix* b, int flag) {
         // The product is formed in b's storage, so b holds it too.
         scale(b, at(a, 0));
         copyMatMatrix(a, b);
-        return a->kind == LATTIX_KIND_MATRIX_VALUE ? kOk : kTooBig;
+        return a->kind == LATTIX_KIND_MATRIX_VALUE ? kOk : kMatrixTooBig;
     }
     return kIncompatibleMatrices;
 }
@@ -137,8 +133,8 @@ uint16_t divMatrix(Matrix* a, Matrix* b, int flag) {
     if (a == nullptr || b == nullptr) return kIncompatibleMatrices;
     if (elementwise(flag)) {
         const ShapeMatch match = matchShapes(a, b);
-        if (match.storageFailed) return kTooBig;
-        if (match.count == 0) return kIncompatibleTypes;
+        if (match.storageFailed) return kMatrixTooBig;
+        if (match.count == 0) return kIncompatibleDataTypes;
         for (size_t k = 0; k < match.count; ++k) {
             const Complex x = at(a, k);
             const Complex y = at(b, k);

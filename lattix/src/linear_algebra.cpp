@@ -10,14 +10,13 @@
 
 #include "lattix.h"
 #include "lu_decomposition.h"
+#include "platform/status.h"
 #include "slot_storage.h"
 
 namespace lattix {
 namespace {
 
-constexpr uint16_t kIncompatible = 51;
-constexpr uint16_t kDecompositionFailed = 54;
-constexpr uint16_t kTooBig = 62;
+using namespace orvana;
 
 // A working buffer that holds real storage of its own.
 bool usable(SlotBuffer& buffer) {
@@ -58,12 +57,12 @@ using namespace lattix;
 extern "C" {
 
 LATTIX_API uint16_t invMatrix(Matrix* a) {
-    if (a == nullptr || a->rows != a->cols || a->rows < 1) return kIncompatible;
+    if (a == nullptr || a->rows != a->cols || a->rows < 1) return kIncompatibleMatrices;
     const size_t n = a->rows;
     Decomposition lu(n);
     SlotBuffer work(inverseWorkSlots(n));
     SlotBuffer scratch((inverseScratchIntegers(n) + 1) / 2);
-    if (!lu.ok() || !usable(work) || !usable(scratch)) return kTooBig;
+    if (!lu.ok() || !usable(work) || !usable(scratch)) return kMatrixTooBig;
     const uint16_t status = lu.run(a);
     if (status == kDecompositionFailed) return status;
     invertFromLu(n, lu.re(), lu.im(), lu.permutation(), work.data(),
@@ -72,11 +71,11 @@ LATTIX_API uint16_t invMatrix(Matrix* a) {
 }
 
 LATTIX_API uint16_t detMatrix(const Matrix* a, double* re, double* im) {
-    if (a == nullptr || re == nullptr || im == nullptr) return kIncompatible;
-    if (a->kind != LATTIX_KIND_MATRIX_VALUE || a->rows != a->cols) return kIncompatible;
+    if (a == nullptr || re == nullptr || im == nullptr) return kIncompatibleMatrices;
+    if (a->kind != LATTIX_KIND_MATRIX_VALUE || a->rows != a->cols) return kIncompatibleMatrices;
     const size_t n = a->rows;
     Decomposition lu(n);
-    if (!lu.ok()) return kTooBig;
+    if (!lu.ok()) return kMatrixTooBig;
     if (lu.run(a) == 0) {
         determinantFromLu(n, lu.re(), lu.im(), lu.sign, re, im);
     } else {
@@ -87,8 +86,8 @@ LATTIX_API uint16_t detMatrix(const Matrix* a, double* re, double* im) {
 }
 
 LATTIX_API uint16_t transMatrix(Matrix* a) {
-    if (a == nullptr) return kIncompatible;
-    if (a->kind != LATTIX_KIND_SCALAR && a->kind != LATTIX_KIND_MATRIX_VALUE) return kIncompatible;
+    if (a == nullptr) return kIncompatibleMatrices;
+    if (a->kind != LATTIX_KIND_SCALAR && a->kind != LATTIX_KIND_MATRIX_VALUE) return kIncompatibleMatrices;
     const size_t rows = a->rows, cols = a->cols;
     if (rows == 1 || cols == 1) {
         std::swap(a->rows, a->cols);
@@ -96,7 +95,7 @@ LATTIX_API uint16_t transMatrix(Matrix* a) {
     }
     const size_t count = rows * cols;
     SlotBuffer old(2 * count);
-    if (!usable(old)) return kTooBig;
+    if (!usable(old)) return kMatrixTooBig;
     double* oldRe = old.data();
     double* oldIm = old.data() + count;
     std::memcpy(oldRe, a->re, count * sizeof(double));

@@ -6,9 +6,12 @@
 
 #include "complex_lanes.h"
 #include "complex_math.h"
+#include "platform/status.h"
 
 namespace lattix {
 namespace {
+
+using namespace orvana;
 
 using namespace lanes;
 
@@ -204,7 +207,7 @@ uint16_t factorPanel(size_t n, double* re, double* im, double* scale, uint32_t* 
         }
         permutation[j] = static_cast<uint32_t>(p);
         if (modulus(at(re, im, j * n + j)) < kSmallestPivot) {
-            status = 53;
+            status = kMatrixSingular;
             re[j * n + j] = kSmallestPivot;
             im[j * n + j] = 0.0;
         }
@@ -408,7 +411,7 @@ uint16_t decomposeLu(size_t n, double* re, double* im, uint32_t* permutation, do
             double t = modulus(at(re, im, i * n + k));
             if (t > big) big = t;
         }
-        if (big == 0.0) return 54;
+        if (big == 0.0) return kDecompositionFailed;
         scale[i] = 1.0 / big;
     }
     // Element (i, l) receives exactly the terms k < min(i, l), in ascending k,
@@ -421,7 +424,7 @@ uint16_t decomposeLu(size_t n, double* re, double* im, uint32_t* permutation, do
     uint16_t status = 0;
     for (size_t j0 = 0; j0 < n; j0 += kPanel) {
         const size_t j1 = std::min(n, j0 + kPanel);
-        if (factorPanel(n, re, im, scale, permutation, sign, j0, j1) != 0) status = 53;
+        if (factorPanel(n, re, im, scale, permutation, sign, j0, j1) != 0) status = kMatrixSingular;
         if (j1 == n) break;
         solveUpperRows(re, im, n, j0, j1);
         updateTrailing(re, im, n, j1, n, j1, j0, j1);

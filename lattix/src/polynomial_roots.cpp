@@ -16,14 +16,13 @@
 #include <cstdint>
 
 #include "lattix.h"
+#include "platform/status.h"
 #include "slot_storage.h"
 
 namespace lattix {
 namespace {
 
-constexpr uint16_t kStatusDone = 0;
-constexpr uint16_t kStatusInvalidParameter = 14;
-constexpr uint16_t kStatusTooBig = 62;
+using namespace orvana;
 
 // Machine constants of IEEE double precision. smalno and infin are the single
 // precision range: the bounds and the scaling are kept inside it so that no
@@ -598,27 +597,27 @@ extern "C" {
 // every slot of the result holds a defined number.
 LATTIX_API uint16_t polyMatrix(const Matrix* coefficients, Matrix* result) {
     using namespace lattix;
-    if (coefficients == nullptr || result == nullptr) return kStatusInvalidParameter;
+    if (coefficients == nullptr || result == nullptr) return kInvalidParameter;
 
     // Every element counts, in slot order, so a row and a column read alike.
     uint32_t count = 0;
     if (coefficients->kind == LATTIX_KIND_SCALAR || coefficients->kind == LATTIX_KIND_MATRIX_VALUE)
         count = uint32_t(coefficients->rows) * coefficients->cols;
-    if (count == 0 || coefficients->re == nullptr) return kStatusInvalidParameter;
+    if (count == 0 || coefficients->re == nullptr) return kInvalidParameter;
     const double* given = coefficients->re;
 
     // The bounds and convergence tests have no meaning on infinities or NaNs.
     for (uint32_t i = 0; i < count; ++i)
-        if (!std::isfinite(given[i])) return kStatusInvalidParameter;
+        if (!std::isfinite(given[i])) return kInvalidParameter;
 
     uint32_t first = 0;
     while (first < count && given[first] == 0.0) ++first;
-    if (first == count) return kStatusInvalidParameter;
+    if (first == count) return kInvalidParameter;
     uint32_t degree = count - 1 - first;
-    if (degree > UINT16_MAX) return kStatusTooBig;  // more roots than a column holds
+    if (degree > UINT16_MAX) return kMatrixTooBig;  // more roots than a column holds
 
     RealPolynomialSolver solver(size_t(degree) + 1);
-    if (!solver.hasStorage()) return kStatusTooBig;
+    if (!solver.hasStorage()) return kMatrixTooBig;
     // Copied before the result is resized: it may be the coefficients' record.
     double* p = solver.coefficients();
     for (uint32_t i = 0; i <= degree; ++i) p[i] = given[first + i];
@@ -627,13 +626,13 @@ LATTIX_API uint16_t polyMatrix(const Matrix* coefficients, Matrix* result) {
     resizeMatrix(result, rows, 1);
     bool shaped = degree == 0 ? result->rows == 0 && result->cols == 0
                               : result->rows == rows && result->cols == 1;
-    if (!shaped) return kStatusTooBig;
+    if (!shaped) return kMatrixTooBig;
     for (uint32_t i = 0; i < degree; ++i) {
         result->re[i] = 0.0;
         result->im[i] = 0.0;
     }
     if (degree > 0) solver.solve(static_cast<int>(degree), result->re, result->im);
-    return kStatusDone;
+    return kOk;
 }
 
 LATTIX_API int eigMatrix(void) {

@@ -18,10 +18,13 @@
 #include "complex_lanes.h"
 #include "complex_math.h"
 #include "lattix.h"
+#include "platform/status.h"
 #include "slot_storage.h"
 
 namespace lattix {
 namespace {
+
+using namespace orvana;
 
 using namespace lanes;
 
@@ -179,7 +182,7 @@ uint16_t reduceStepByStep(double* re, double* im, size_t rows, size_t cols) {
     for (size_t l = 0; l < rows; ++l)
         if (!step(
                 re, im, rows, cols, l, cols, &r, [](size_t, size_t) {}, nullptr, nullptr))
-            return 53;
+            return kMatrixSingular;
     return 0;
 }
 
@@ -350,7 +353,7 @@ uint16_t reduceInBlocks(double* re, double* im, size_t rows, size_t cols, BlockS
             const size_t t = l - l0;
             if (!step(re, im, rows, cols, l, l1, &r[t], exchange, fRe + t, fIm + t)) {
                 finishBlock(re, im, rows, cols, l0, t, l1, r, block);
-                return 53;
+                return kMatrixSingular;
             }
         }
         finishBlock(re, im, rows, cols, l0, l1 - l0, l1, r, block);

@@ -12,12 +12,7 @@
 
 namespace {
 
-std::string toUtf8(const char16_t* text) {
-    std::string out(platformUtf16ToUtf8(text, nullptr, 0) + 1, '\0');
-    platformUtf16ToUtf8(text, out.data(), out.size());
-    out.pop_back();
-    return out;
-}
+using orvana::toUtf8;
 
 bool writeAll(int fd, const char* data, size_t size) {
     while (size > 0) {

@@ -19,12 +19,7 @@ struct PlatformReadFile {
 
 namespace {
 
-std::string toUtf8(const char16_t* text) {
-    std::string out(platformUtf16ToUtf8(text, nullptr, 0) + 1, '\0');
-    platformUtf16ToUtf8(text, out.data(), out.size());
-    out.pop_back();
-    return out;
-}
+using orvana::toUtf8;
 
 }  // namespace
 

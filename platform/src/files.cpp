@@ -11,12 +11,7 @@
 namespace {
 
 // Empty when the path is null or empty.
-std::string utf8Path(const char16_t* path) {
-    if (path == nullptr || path[0] == 0) return {};
-    std::string out(platformUtf16ToUtf8(path, nullptr, 0), '\0');
-    platformUtf16ToUtf8(path, out.data(), out.size() + 1);
-    return out;
-}
+std::string utf8Path(const char16_t* path) { return orvana::toUtf8(path); }
 
 }  // namespace
 

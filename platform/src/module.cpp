@@ -3,10 +3,19 @@
 
 #include <dlfcn.h>
 
+#include <cstring>
 #include <string>
+
+#include "platform/string_resources.h"
 
 namespace {
 thread_local std::string lastError;
+
+// The program's own string table, served through a handle of its own that no
+// dynamic-loader call ever sees.
+const PlatformStringEntry* programStrings = nullptr;
+char programTag;
+PlatformModule* programHandle() { return reinterpret_cast<PlatformModule*>(&programTag); }
 
 void remember(const char* error) { lastError = error != nullptr ? error : ""; }
 }  // namespace
@@ -27,13 +36,15 @@ PlatformModule* platformLoadModule(const char* path) {
     return static_cast<PlatformModule*>(handle);
 }
 
-PlatformModule* platformProgramModule(void) {
-    void* handle = dlopen(nullptr, RTLD_NOW);
-    remember(handle == nullptr ? dlerror() : nullptr);
-    return static_cast<PlatformModule*>(handle);
-}
+PlatformModule* platformProgramModule(void) { return programHandle(); }
+
+void platformSetProgramStringTable(const PlatformStringEntry* table) { programStrings = table; }
 
 void* platformModuleSymbol(PlatformModule* module, const char* name) {
+    if (module != nullptr && module == programHandle()) {
+        const bool strings = name != nullptr && std::strcmp(name, PLATFORM_STRING_TABLE_SYMBOL) == 0;
+        return strings ? const_cast<PlatformStringEntry*>(programStrings) : nullptr;
+    }
     if (module == nullptr || name == nullptr) {
         remember("no module or symbol name given");
         return nullptr;
@@ -49,6 +60,7 @@ void* platformModuleSymbol(PlatformModule* module, const char* name) {
 
 int platformFreeModule(PlatformModule* module) {
     if (module == nullptr) return 0;
+    if (module == programHandle()) return 1;
     if (dlclose(module) != 0) {
         remember(dlerror());
         return 0;

@@ -5,6 +5,14 @@
 
 using platform::backendFor;
 
+namespace {
+
+// The state last asked for, so that a modal dialog can take the cursor away
+// and put back what it found.
+int waitCursorShown = 0;
+
+}  // namespace
+
 extern "C" {
 
 int platformPointerPressed(void) {
@@ -13,8 +21,13 @@ int platformPointerPressed(void) {
 }
 
 void platformSetWaitCursor(int shown) {
+    waitCursorShown = shown != 0 ? 1 : 0;
     const PlatformBackend* b = backendFor(&PlatformBackend::setWaitCursor);
     b->setWaitCursor(b->context, shown != 0 ? 1 : 0);
+}
+
+int platformWaitCursorShown(void) {
+    return waitCursorShown;
 }
 
 }  // extern "C"

@@ -26,9 +26,7 @@ std::string executablePath() {
 }
 
 int32_t copyOut(const std::string& utf8, char16_t* buffer, int32_t capacity) {
-    std::u16string wide(platformUtf8ToUtf16(utf8.c_str(), nullptr, 0) + 1, u'\0');
-    platformUtf8ToUtf16(utf8.c_str(), wide.data(), wide.size());
-    wide.pop_back();
+    const std::u16string wide = orvana::toUtf16(utf8);
     const auto length = static_cast<int32_t>(wide.size());
     if (buffer != nullptr && capacity > 0) {
         const int32_t n = std::min(length, capacity - 1);

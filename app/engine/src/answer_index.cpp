@@ -1,10 +1,12 @@
 // Owner of the answer index.
 #include "engine/answer_index.h"
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-int current = -1;
+constinit int& current = theEngineState.answerIndex;
 
 }  // namespace
 

@@ -19,66 +19,28 @@ bool lettersOnly(std::u16string_view name) {
 
 BlockList::BlockList() {
     blocks_.push_back(std::make_unique<EquationBlock>());
-    setAnswerSource(this);
 }
 
 BlockList::~BlockList() {
     clearFunctions();
-    if (answerSource() == this) setAnswerSource(nullptr);
 }
 
-void BlockList::evaluateBlock(int k) {
+void BlockList::evaluate(int k) {
+    const AnswerSourceScope answers(*this);
     setStackTop(kBlockStartTop);
     blocks_[k]->evaluate();
 }
 
-void BlockList::setActive(int index) {
-    active_ = std::clamp(index, 0, count() - 1);
-    editLine_ = activeBlock().text();
-}
-
-bool BlockList::exe(ExeMode mode, bool keepExecutedActive) {
-    setAnswerIndex(active_ - 1);
-    const std::u16string line = editLine_.substr(0, kBlockTextLimit);
-    EquationBlock& current = activeBlock();
-    if (mode == ExeMode::OnlyIfChanged && (line.empty() || line == current.text())) return false;
-
-    const bool last = active_ == count() - 1;
-    if (mode == ExeMode::CommitOnly) {
-        undo_.kind = 0;
-        undo_.first.clear();
-    } else if (!rpnDisplay_) {
-        if (last) {
-            undo_.kind = 1;
-            undo_.first = line;
-        } else {
-            undo_.kind = int16_t(-1 - active_);
-            undo_.first = current.text();
-        }
-    }
-
-    current.setText(line);
-    evaluateBlock(active_);
-    setAnswerIndex(active_);
-
-    if (!last || mode == ExeMode::CommitOnly) {
-        evaluateBelow(active_);
-        setAnswerIndex(active_);
-        return true;
-    }
-
-    auto next = std::make_unique<EquationBlock>();
-    next->setDegrees(current.degrees());
-    blocks_.push_back(std::move(next));
-    if (!keepExecutedActive) ++active_;
-    if (count() > kMaxBlocksAfterExe) dropFirst();
-    editLine_ = activeBlock().text();
-    return true;
+void BlockList::execute(int k, std::u16string_view text) {
+    setAnswerIndex(k - 1);
+    blocks_[k]->setText(text);
+    evaluate(k);
+    setAnswerIndex(k);
 }
 
 void BlockList::evaluateBelow(int index) {
     for (int k = index + 1; k < count(); ++k) {
-        evaluateBlock(k);
+        evaluate(k);
         setAnswerIndex(k);
     }
 }
@@ -86,12 +48,19 @@ void BlockList::evaluateBelow(int index) {
 void BlockList::evaluateAll() {
     setAnswerIndex(-1);
     for (int k = 0; k < count(); ++k) {
-        evaluateBlock(k);
+        evaluate(k);
         setAnswerIndex(k);
     }
 }
 
-void BlockList::insertAt(int index) {
+bool BlockList::appendEmpty() {
+    auto next = std::make_unique<EquationBlock>();
+    next->setDegrees(blocks_.back()->degrees());
+    blocks_.push_back(std::move(next));
+    return count() > kMaxBlocksAfterExe && dropFirst();
+}
+
+int BlockList::insertAt(int index) {
     index = std::clamp(index, 0, count());
     if (count() < kInsertLimit) {
         blocks_.insert(blocks_.begin() + index, std::make_unique<EquationBlock>());
@@ -105,55 +74,50 @@ void BlockList::insertAt(int index) {
         }
     }
     if (index > 0) blocks_[index]->setDegrees(blocks_[index - 1]->degrees());
-    setActive(index);
+    return index;
 }
 
-void BlockList::dropFirst() {
-    if (count() < 2) return;
+bool BlockList::dropFirst() {
+    if (count() < 2) return false;
     blocks_.erase(blocks_.begin());
-    active_ = std::max(active_ - 1, 0);
-    editLine_ = activeBlock().text();
+    return true;
+}
+
+bool BlockList::removeLast() {
+    if (count() < 2) return false;
+    blocks_.pop_back();
+    return true;
+}
+
+void BlockList::swapBlocks(int a, int b) {
+    if (a < 0 || b < 0 || a >= count() || b >= count()) return;
+    std::swap(blocks_[a], blocks_[b]);
 }
 
 void BlockList::clear() {
     blocks_.clear();
     blocks_.push_back(std::make_unique<EquationBlock>());
-    active_ = 0;
-    editLine_.clear();
-    undo_ = UndoRecord{};
 }
 
-void BlockList::remove(int index) {
-    if (count() < 2 || index < 0 || index >= count()) return;
+bool BlockList::remove(int index) {
+    if (count() < 2 || index < 0 || index >= count()) return false;
     blocks_.erase(blocks_.begin() + index);
-    if (active_ > index || active_ >= count()) --active_;
-    editLine_ = activeBlock().text();
+    return true;
 }
 
 void BlockList::removeAfter(int index) {
     if (index < 0 || index >= count() - 1) return;
     blocks_.erase(blocks_.begin() + index + 1, blocks_.end());
-    if (active_ > index) {
-        active_ = index;
-        editLine_ = activeBlock().text();
-    }
 }
 
 void BlockList::removeBefore(int index) {
     if (index <= 0 || index >= count()) return;
     blocks_.erase(blocks_.begin(), blocks_.begin() + index);
-    if (active_ < index) {
-        active_ = 0;
-        editLine_ = activeBlock().text();
-    } else {
-        active_ -= index;
-    }
 }
 
 void BlockList::replace(int index, std::unique_ptr<EquationBlock> block) {
     if (index < 0 || index >= count() || block == nullptr) return;
     blocks_[size_t(index)] = std::move(block);
-    if (index == active_) editLine_ = activeBlock().text();
 }
 
 EquationBlock& BlockList::append(std::u16string_view text) {
@@ -163,41 +127,12 @@ EquationBlock& BlockList::append(std::u16string_view text) {
     return *blocks_.back();
 }
 
-bool BlockList::undo() {
-    const int kind = undo_.kind;
-    if (kind == 0) return true;
-    if (kind == 1) {
-        if (count() >= 2) {
-            const bool removedActive = active_ == count() - 1;
-            blocks_.pop_back();
-            if (removedActive) active_ = count() - 1;
-            EquationBlock& executed = *blocks_.back();
-            executed.clearText();
-            executed.resetAnswer();
-            if (active_ == count() - 1) editLine_ = undo_.first;
-        }
-    } else if (kind < 0) {
-        const int n = -1 - kind;
-        if (n < count()) {
-            blocks_[n]->setText(undo_.first);
-            if (n == active_)
-                editLine_ = undo_.first;
-            else
-                evaluateBlock(n);
-        }
-    } else {
-        return false;
-    }
-    undo_.kind = 0;
-    return true;
-}
-
 uint16_t BlockList::defineFunction(std::u16string_view name, int parameters,
                                    std::u16string_view text) {
     if (!lettersOnly(name) || name.size() > kBlockNoteLimit || builtinKeyword(name) != 0)
         return 4;
     if (parameters < 0 || parameters > 3) return 4;
-    if (text.size() > kBlockTextLimit) return kStatusTextTooLong;
+    if (text.size() > kBlockTextLimit) return kEquationTooLong;
     int slot = findUserFunction(name);
     if (slot < 0) {
         auto free = std::find(functions_.begin(), functions_.end(), nullptr);

@@ -8,12 +8,13 @@
 #include "engine/code_list.h"
 #include "engine/display_format.h"
 #include "engine/evaluator.h"
+#include "engine_state_data.h"
 #include "operands.h"
 
 namespace engine {
 namespace {
 
-AnswerSource* source = nullptr;
+constinit AnswerSource*& source = theEngineState.answerSource;
 
 // Display text of a number or matrix answer turned into a string.
 constexpr size_t kAnswerTextLimit = 250;

@@ -6,12 +6,13 @@
 #include "engine/code_list.h"
 #include "engine/evaluator.h"
 #include "engine/value_stack.h"
+#include "engine_state_data.h"
 #include "operands.h"
 
 namespace engine {
 namespace {
 
-ScriptCodeHandler scriptHandler = nullptr;
+constinit ScriptCodeHandler& scriptHandler = theEngineState.scriptHandler;
 
 // Without the script component: the failure each code would report when its
 // part of the work cannot be done.

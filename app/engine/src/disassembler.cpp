@@ -25,12 +25,7 @@ const char* builtinMnemonic(uint32_t routed) {
 
 namespace {
 
-std::string utf8(std::u16string_view text) {
-    const std::u16string terminated(text);
-    std::string out(platformUtf16ToUtf8(terminated.c_str(), nullptr, 0), '\0');
-    platformUtf16ToUtf8(terminated.c_str(), out.data(), out.size() + 1);
-    return out;
-}
+using orvana::toUtf8;
 
 std::string number(double v) {
     char buffer[64];
@@ -58,12 +53,12 @@ std::string variableName(double reference) {
     const auto r = uint16_t(reference);
     if (r < kLocalBase) {
         const std::u16string_view name = globalVariableName(r);
-        return name.empty() ? joined("$", number(reference)) : utf8(name);
+        return name.empty() ? joined("$", number(reference)) : toUtf8(name);
     }
     if (r < kNamedLocalBase) return std::string(1, char(kFixedLocals[r - kLocalBase]));
     const LocalScope* scope = activeScope();
     const size_t n = r - kNamedLocalBase;
-    if (scope != nullptr && n < scope->namedLocals.size()) return utf8(scope->namedLocals[n]);
+    if (scope != nullptr && n < scope->namedLocals.size()) return toUtf8(scope->namedLocals[n]);
     return joined("local", number(reference));
 }
 
@@ -73,7 +68,7 @@ std::string word(const Token& t) {
         return joined("lib", std::to_string(keypadRoutedLibrary(c)), ":") + hex(keypadRoutedOperator(c));
     if (isUserFunctionCode(c)) {
         const UserFunction* f = userFunctionAt(userFunctionSlotOf(c));
-        return f != nullptr ? utf8(f->name) : joined("fn", std::to_string(userFunctionSlotOf(c)));
+        return f != nullptr ? toUtf8(f->name) : joined("fn", std::to_string(userFunctionSlotOf(c)));
     }
     switch (c) {
         case code(Code::Numeral):
@@ -83,11 +78,19 @@ std::string word(const Token& t) {
         case code(Code::IndexedVariable):
             return variableName(t.value) + "[]";
         case code(Code::StringLiteral):
-            return joined("\"", utf8(tokenText(t)), "\"");
+            return joined("\"", toUtf8(tokenText(t)), "\"");
         case code(Code::WorkspaceCall):
-            return joined("call:", utf8(tokenText(t)));
+            return joined("call:", toUtf8(tokenText(t)));
         case code(Code::AnswerAsText):
             return joined("ANS$", number(t.value));
+        case code(Code::Assign):
+            return joined("=:", variableName(t.value));
+        case code(Code::Else):
+        case code(Code::EndBlock):
+        case code(Code::For):
+        case code(Code::While):
+        case code(Code::If):
+            return joined(builtinMnemonic(c), joined(":", number(t.value)));
         default:
             break;
     }

@@ -1,22 +1,57 @@
 // Turning numbers into text in the active display format.
 #include "engine/display_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <numbers>
 #include <string>
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-char16_t sharedFormat[kFormatLength + 1] = u"% #0.05G";
+constinit char16_t (&sharedFormat)[kFormatLength + 1] = theEngineState.numberFormat;
+
+// The G conversion with "#" spelled out as the E or f conversion it stands
+// for: some C libraries drop the zeros "#" keeps when rounding carries into a
+// new power of ten ("%#.5G" of 99999.5 giving '1.E+05' for '1.0000E+05').
+// The exponent X of the E form at precision P - 1 picks f with P - 1 - X
+// decimals when P > X >= -4, else E with P - 1. Other formats stay as they are.
+std::string generalSpelledOut(const char* format, double value) {
+    std::string f(format);
+    const size_t percent = f.find('%');
+    if (percent == std::string::npos || !std::isfinite(value)) return f;
+    size_t i = percent + 1;
+    bool alternate = false;
+    while (i < f.size() && std::strchr("-+ #0", f[i]) != nullptr) alternate |= f[i++] == '#';
+    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    const size_t precisionAt = i;
+    int precision = 6;
+    if (i < f.size() && f[i] == '.') {
+        precision = 0;
+        for (++i; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i)
+            precision = std::min(precision * 10 + (f[i] - '0'), 99);
+    }
+    if (!alternate || i >= f.size() || (f[i] != 'G' && f[i] != 'g')) return f;
+    const int p = precision == 0 ? 1 : precision;
+    char probe[64];
+    std::snprintf(probe, sizeof probe, "%.*E", p - 1, value);
+    const char* e = std::strchr(probe, 'E');
+    const int x = e != nullptr ? std::atoi(e + 1) : 0;
+    const bool fixed = p > x && x >= -4;
+    const char conversion = fixed ? 'f' : (f[i] == 'G' ? 'E' : 'e');
+    return f.substr(0, precisionAt) + "." + std::to_string(fixed ? p - 1 - x : p - 1) +
+           conversion + f.substr(i + 1);
+}
 
 // Prints one double with a printf format; exponents are widened to three
 // digits so that every C library gives the same text.
 std::string print(const char* format, double value) {
     char buffer[512];
-    int n = std::snprintf(buffer, sizeof buffer, format, value);
+    int n = std::snprintf(buffer, sizeof buffer, generalSpelledOut(format, value).c_str(), value);
     std::string text(buffer, n < 0 ? 0 : (n < int(sizeof buffer) ? n : int(sizeof buffer) - 1));
     for (size_t i = 0; i < text.size(); ++i) {
         if ((text[i] != 'E' && text[i] != 'e') || i + 1 >= text.size()) continue;

@@ -54,13 +54,20 @@ void EquationBlock::setText(std::u16string_view text) {
     freeCode(parsed_);
     parsed_ = nullptr;
     if (text.size() > kBlockTextLimit) {
-        status_ = kStatusTextTooLong;
+        status_ = kEquationTooLong;
         compileFailed_ = true;
         return;
     }
     text_ = std::u16string(text);
     status_ = compileExpression(text_.c_str(), &parsed_);
-    compileFailed_ = status_ != 0 && status_ != kStatusComment;
+    compileFailed_ = status_ != 0 && status_ != kCommentLine;
+}
+
+bool EquationBlock::compileAgain() {
+    if (!compileFailed_ || status_ != kUnrecognizedSymbol) return false;
+    const std::u16string text = text_;
+    setText(text);
+    return !compileFailed_;
 }
 
 void EquationBlock::clearText() {
@@ -71,7 +78,7 @@ void EquationBlock::clearText() {
 }
 
 void EquationBlock::evaluate() {
-    if (status_ == kStatusComment || compileFailed_) return;
+    if (status_ == kCommentLine || compileFailed_) return;
     status_ = runCode(parsed_, answer_, degrees() ? 1 : 0);
 }
 

@@ -9,13 +9,15 @@
 #include "engine/library_table.h"
 #include "engine/round_significant.h"
 #include "engine/value_stack.h"
+#include "engine_state_data.h"
+#include "operand_reach.h"
 
 namespace engine {
 namespace {
 
-bool evaluating = false;   // the evaluation flag
-bool elementwise = false;  // set while a "V:" list runs
-int nesting = 0;
+constinit bool& evaluating = theEngineState.evaluating;
+constinit bool& elementwise = theEngineState.elementwise;
+constinit int& nesting = theEngineState.nesting;
 
 // Significant digits kept by the evaluation flag: after operators, and for
 // the final answer.
@@ -129,10 +131,27 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     // A push would land outside the stack.
     if (*top < kFirstValueSlot - 1) return kNotEnoughParameters;
     if (nesting >= kMaxNesting) return kStackOverflow;
+    // A run from the bottom (a block, a graph sample, a script's block)
+    // starts on slot 4 holding 0, so an operator one operand short reads 0
+    // and never a value an earlier block left there. A nested run (eval, a
+    // user function, a Workspace call, a library's call back) starts on its
+    // caller's top value: an operator that would read it or anything below
+    // is refused before it runs, so the caller's values never change.
+    const bool fromBottom = nesting == 0 && *top <= kBlockStartTop;
+    const int lowestRead = fromBottom ? kBlockStartTop : *top + 1;
+    const int lowestTop = fromBottom ? kFirstValueSlot : *top;
 
     const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
+    if (fromBottom) {
+        copyValMatrix(&stack[kBlockStartTop], 0.0, 0.0);
+        *top = kBlockStartTop;
+    }
     Status status = kOk;
     for (const Token* t = list; t->code != 0; ++t) {
+        if (*top - operandReach(*t, stack, *top) < lowestRead) {
+            status = kNotEnoughParameters;
+            break;
+        }
         const Step next = step(*t, angleMode, stack, top);
         // A failed operator may have left the index anywhere: its code is
         // the answer. A graph run's list that ends with 0 still gets the
@@ -141,7 +160,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
             status = next.status;
             break;
         }
-        if (*top < kFirstValueSlot) {
+        if (*top < lowestTop) {
             status = kNotEnoughParameters;
             break;
         }

@@ -13,18 +13,18 @@
 #include "keypad.h"
 #include "platform/drawing.h"
 #include "platform/module.h"
+#include "engine_state_data.h"
 
 namespace engine {
 namespace {
 
 // What this loader opened, in load order: each module and its title bitmap.
-struct Loaded {
-    PlatformModule* module;
-    PlatformSurface* title;
-};
-std::vector<Loaded> loadedModules;
+constinit std::vector<LoadedModule>& loadedModules = theEngineState.loadedModules;
 
 constexpr const char* kModuleEnding = ".so";
+// A library's name fills a 30-unit slot with its terminator; the preferences
+// store quick selects by that name, so a longer one could never be matched.
+constexpr size_t kNameLimit = 29;
 
 void complain(const char* path, const char* reason) {
     std::fprintf(stderr, "orvana: keypad library %s left out: %s\n", path, reason);
@@ -96,6 +96,11 @@ int loadKeypadLibraryFile(const char* path) {
         complain(path, "the library table is full");
         return 0;
     }
+    const std::u16string name = displayName(path);
+    if (name.size() > kNameLimit) {
+        complain(path, "its name is longer than 29 characters");
+        return 0;
+    }
     PlatformModule* module = platformLoadModule(path);
     if (module == nullptr) {
         complain(path, platformModuleError());
@@ -120,7 +125,7 @@ int loadKeypadLibraryFile(const char* path) {
     // The title bitmap is optional: a library without one shows no picture.
     auto* title = platformLoadBitmap(module, "NAME");
     library.titleBitmap = title;
-    const int number = addLibrary(library, displayName(path));
+    const int number = addLibrary(library, name);
     if (number == 0) {
         complain(path, "the library table refused it");
         platformDestroySurface(title);

@@ -4,15 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-struct Entry {
-    KeypadLibrary library;
-    std::u16string name;
-};
-
-std::vector<Entry> entries;
+constinit std::vector<LibraryEntry>& entries = theEngineState.libraries;
 
 }  // namespace
 

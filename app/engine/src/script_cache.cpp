@@ -6,17 +6,16 @@
 #include "engine/code_list.h"
 #include "engine/script_cache.h"
 #include "engine/script_folder.h"
+#include "engine/workspace_file.h"
 #include "engine/scripts.h"
+#include "engine_state_data.h"
 #include "script_record.h"
 #include "workspace_image.h"
 
 namespace engine {
 namespace {
 
-// Records are shared with the calls running them, so that dropping one from
-// the cache while it runs (a Workspace saving a file of its own name) never
-// frees what a call still uses.
-std::vector<std::shared_ptr<ScriptRecord>> cache;
+constinit std::vector<std::shared_ptr<ScriptRecord>>& cache = theEngineState.scriptCache;
 
 std::vector<std::u16string> declaredNames(std::u16string_view text, bool wholeName) {
     std::vector<std::u16string> names;
@@ -77,7 +76,9 @@ std::shared_ptr<ScriptRecord> loadRecord(std::u16string_view name) {
     plan.note = plan.settings = plan.functions = false;
     plan.variables = ReadPlan::Variables::Skip;
     WorkspaceImage image;
-    if (readWorkspaceImage(workspacePath(name).c_str(), plan, image) != ReadOutcome::Read)
+    // A file of a newer version than this program writes fails to load.
+    if (readWorkspaceImage(workspacePath(name).c_str(), plan, image) != ReadOutcome::Read ||
+        image.version > kWorkspaceVersion)
         return nullptr;
     if (image.blocks.empty()) return nullptr;
 

@@ -3,12 +3,13 @@
 
 #include <utility>
 
+#include "engine_state_data.h"
 #include "platform/files.h"
 
 namespace engine {
 namespace {
 
-std::u16string folder;
+constinit std::u16string& folder = theEngineState.scriptFolder;
 
 }  // namespace
 

@@ -11,21 +11,19 @@
 #include "engine/value_stack.h"
 #include "platform/message_box.h"
 #include "platform/pointer_state.h"
+#include "engine_state_data.h"
 #include "script_record.h"
 #include "script_run_state.h"
 
 namespace engine {
 namespace {
 
-ScriptRunState scratch;
-ScriptRunState* innermost = nullptr;
-bool aborted = false;
-bool graphShowing = false;
-
-// The wait cursor stays while any run is going, until the outermost ends or
-// a run is aborted.
-int waitDepth = 0;
-bool cursorShown = false;
+constinit ScriptRunState& scratch = theEngineState.scratchRun;
+constinit ScriptRunState*& innermost = theEngineState.innermostRun;
+constinit bool& aborted = theEngineState.aborted;
+constinit bool& graphShowing = theEngineState.graphShowing;
+constinit int& waitDepth = theEngineState.waitDepth;
+constinit bool& cursorShown = theEngineState.cursorShown;
 
 void waitCursorOn() {
     if (waitDepth++ == 0) {
@@ -87,6 +85,12 @@ bool tapped(int& counter, std::u16string_view workspace, int line) {
     return true;
 }
 
+std::vector<Token*> recordLists(const ScriptRecord& record) {
+    std::vector<Token*> lists;
+    for (const auto& b : record.blocks) lists.push_back(b->parsed());
+    return lists;
+}
+
 // The blocks of a called Workspace, from block 0. Normal mode: a block that
 // failed to compile (codes 1 to 7) gives its code, any other is evaluated
 // into its answer; a failure ends the call and stops every script. Graph
@@ -101,6 +105,16 @@ Status runRecord(ScriptRecord& record, ScriptRunState& run) {
         if (tapped(counter, record.name, a + 1)) break;
         run.next = a + 1;
         EquationBlock& block = *record.blocks[size_t(a)];
+        // A block that failed on an unknown name may compile now that an
+        // earlier block has created the variable; its control keywords then
+        // need their partners.
+        if (block.compileAgain()) {
+            if (const Status s = linkControlFlow(recordLists(record)); s != kOk) {
+                record.linkStatus = s;
+                aborted = true;
+                return s;
+            }
+        }
         const int32_t angle = block.degrees() ? 1 : 0;
         if (run.graph != nullptr) {
             const Status r = block.status() >= 1 && block.status() <= 7
@@ -241,6 +255,7 @@ Status runFromBlock(BlockList& blocks, int index) {
     ScriptRunState run;
     const RunStateScope runScope(run);
     const WaitCursor cursor;
+    const AnswerSourceScope answers(blocks);
     setAnswerIndex(index - 1);
     int counter = 0;
     int a = index;
@@ -249,9 +264,13 @@ Status runFromBlock(BlockList& blocks, int index) {
         run.next = a + 1;
         setStackTop(kBlockStartTop);
         EquationBlock& block = blocks.block(a);
+        if (block.compileAgain()) {
+            lists[size_t(a)] = block.parsed();
+            if (linkControlFlow(lists) != kOk) break;
+        }
         block.evaluate();
         setAnswerIndex(a);
-        if (block.status() != kOk && block.status() != kStatusComment)
+        if (block.status() != kOk && block.status() != kCommentLine)
             leaveFailedLoop(block.parsed(), run);
         if (run.next == -1 || aborted) break;
         run.reentry = a >= run.next;

@@ -8,29 +8,24 @@
 namespace engine {
 namespace {
 
-std::string utf8(const std::u16string& text) {
-    std::string out(platformUtf16ToUtf8(text.c_str(), nullptr, 0) + 1, '\0');
-    platformUtf16ToUtf8(text.c_str(), out.data(), out.size());
-    out.pop_back();
-    return out;
-}
+using orvana::toUtf8;
 
 bool failed(const EquationBlock& block) {
-    return block.status() != 0 && block.status() != kStatusComment;
+    return block.status() != 0 && block.status() != kCommentLine;
 }
 
 void writeAnswer(std::string& out, const EquationBlock& block, const std::u16string& format,
                  const ExportOptions& options) {
     const char* eol = options.lineEnd;
     if (failed(block)) {
-        out.append("    \tError: ").append(utf8(messageText(block.status()))).append(eol);
+        out.append("    \tError: ").append(toUtf8(messageText(block.status()))).append(eol);
         return;
     }
     const Matrix* answer = block.answer();
-    if (answer == nullptr || block.status() == kStatusComment) return;
+    if (answer == nullptr || block.status() == kCommentLine) return;
     if (answer->kind == LATTIX_KIND_STRING) {
         const auto* text = reinterpret_cast<const char16_t*>(answer->re);
-        out.append("\t").append(text != nullptr ? utf8(text) : std::string()).append(eol);
+        out.append("\t").append(text != nullptr ? toUtf8(text) : std::string()).append(eol);
         return;
     }
     if (answer->kind != LATTIX_KIND_SCALAR && answer->kind != LATTIX_KIND_MATRIX_VALUE) return;
@@ -38,7 +33,7 @@ void writeAnswer(std::string& out, const EquationBlock& block, const std::u16str
         out += "    ";
         for (uint32_t c = 0; c < answer->cols; ++c) {
             const size_t k = size_t(r) * answer->cols + c;
-            out.append("\t").append(utf8(formatNumber(answer->re[k], answer->im[k], format.c_str(),
+            out.append("\t").append(toUtf8(formatNumber(answer->re[k], answer->im[k], format.c_str(),
                                                       block.degrees(), options.polar)));
         }
         out += eol;
@@ -61,14 +56,14 @@ std::string exportBlocks(const BlockList& blocks, const ExportOptions& options) 
     for (int i = 0; i < blocks.count(); ++i) {
         const EquationBlock& block = blocks.block(i);
         if (!options.answers) {
-            out.append(utf8(block.text())).append(eol);
+            out.append(toUtf8(block.text())).append(eol);
             continue;
         }
         // The note is padded to 30 characters, not bytes.
-        out.append("--").append(utf8(block.note()));
+        out.append("--").append(toUtf8(block.note()));
         if (block.note().size() < 30) out.append(30 - block.note().size(), '-');
         out.append(block.degrees() ? "D" : "R").append(eol);
-        out.append(utf8(block.text())).append(eol);
+        out.append(toUtf8(block.text())).append(eol);
         if (!block.text().empty()) writeAnswer(out, block, format, options);
         out += eol;
     }

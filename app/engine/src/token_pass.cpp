@@ -197,7 +197,8 @@ private:
         if (routed == 0) return kUnrecognizedSymbol;
         switch (c) {
             case u'+':
-                if (!out_.empty() && !lastIs(Code::OpenParen)) out_.push(routed);
+                // Where a minus would be a sign, a plus is one too: dropped.
+                if (!signPosition()) out_.push(routed);
                 return kOk;
             case u'-':
                 out_.push(minusCode());
@@ -240,15 +241,22 @@ private:
         }
     }
 
-    uint32_t minusCode() const {
-        if (out_.empty()) return code(Code::Negate);
+    // A sign rather than a binary operator: first in the line, or after "(",
+    // "," or an operator of class 1, 2 or 3.
+    bool signPosition() const {
+        if (out_.empty()) return true;
         const uint32_t prev = out_.back().code;
         const uint32_t cls = classOf(prev);
-        if (cls == KEYPAD_CLASS_POWER) return code(Code::NegatePower);
-        if (prev == code(Code::OpenParen) || prev == code(Code::Comma) ||
-            cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_MULTIPLICATIVE)
-            return code(Code::Negate);
-        return code(Code::Subtract);
+        return prev == code(Code::OpenParen) || prev == code(Code::Comma) ||
+               cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_MULTIPLICATIVE ||
+               cls == KEYPAD_CLASS_POWER;
+    }
+
+    uint32_t minusCode() const {
+        if (!signPosition()) return code(Code::Subtract);
+        if (!out_.empty() && classOf(out_.back().code) == KEYPAD_CLASS_POWER)
+            return code(Code::NegatePower);
+        return code(Code::Negate);
     }
 
     std::u16string_view line_;

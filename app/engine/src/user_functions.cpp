@@ -5,10 +5,13 @@
 #include <optional>
 #include <utility>
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-std::array<std::optional<UserFunction>, kUserFunctionSlots> slots;
+constinit std::array<std::optional<UserFunction>, kUserFunctionSlots>& slots =
+    theEngineState.userFunctions;
 
 bool inTable(int slot) { return slot >= 0 && slot < kUserFunctionSlots; }
 

@@ -3,38 +3,15 @@
 
 #include <array>
 
+#include "engine_state_data.h"
 #include "scratch_records.h"
 
 namespace engine {
 namespace {
 
-// The records are plain Matrix values whose arrays Lattix allocates; they are
-// never freed as records (libraries hold their addresses), only emptied.
-struct StackStorage {
-    std::array<Matrix, kStackSlots> slots{};
-    Matrix build{};
-    Matrix eval{};
+StackStorage& storage() { return theEngineState.stack; }
 
-    StackStorage() {
-        for (Matrix& m : slots) copyValMatrix(&m, 0.0, 0.0);
-        copyValMatrix(&build, 0.0, 0.0);
-        copyValMatrix(&eval, 0.0, 0.0);
-    }
-    ~StackStorage() {
-        for (Matrix& m : slots) resizeMatrix(&m, 0, 0);
-        resizeMatrix(&build, 0, 0);
-        resizeMatrix(&eval, 0, 0);
-    }
-    StackStorage(const StackStorage&) = delete;
-    StackStorage& operator=(const StackStorage&) = delete;
-};
-
-StackStorage& storage() {
-    static StackStorage s;
-    return s;
-}
-
-int16_t top = kBlockStartTop;
+constinit int16_t& top = theEngineState.stackTop;
 
 void shrink(Matrix& m) {
     if (m.capacity == 1) return;

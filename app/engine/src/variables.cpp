@@ -8,6 +8,7 @@
 
 #include "engine/code_list.h"
 #include "engine/user_functions.h"
+#include "engine_state_data.h"
 #include "lattix.h"
 #include "platform/text.h"
 
@@ -16,15 +17,8 @@ namespace {
 
 constexpr std::array<std::u16string_view, 6> kPredefined{u"sX", u"sY", u"x", u"y", u"z", u"t"};
 
-struct GlobalTable {
-    bool ready = false;
-    int count = 0;
-    std::array<std::u16string, kGlobalNames> names;
-    std::array<Matrix*, kGlobalRecords> values{};
-};
-
-GlobalTable globals;
-LocalScope* scope = nullptr;
+constinit GlobalTable& globals = theEngineState.globals;
+constinit LocalScope*& scope = theEngineState.scope;
 
 Matrix* makeEmpty() { return newMatrix(0, 0); }
 

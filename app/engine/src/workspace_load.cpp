@@ -9,12 +9,13 @@
 #include "engine/workspace_note.h"
 #include "engine/workspace_settings.h"
 #include "lattix.h"
+#include "engine_state_data.h"
 #include "workspace_image.h"
 
 namespace engine {
 namespace {
 
-uint32_t lastOptions = 0;
+constinit uint32_t& lastOptions = theEngineState.lastLoadOptions;
 
 // The settings fields the file held completely, in file order.
 void applySettings(const WorkspaceImage& image, WorkspaceSettings& s) {
@@ -116,8 +117,7 @@ void applyBlocks(const WorkspaceImage& image, BlockList& blocks) {
         b.setFlags(stored.flags);
     }
     // clear() left one empty block in front of the loaded ones.
-    if (blocks.count() > 1) blocks.dropFirst();
-    blocks.setActive(0);
+    blocks.dropFirst();
 }
 
 bool loadFull(const char16_t* path, uint32_t options, BlockList* blocks) {
@@ -154,7 +154,7 @@ bool loadFull(const char16_t* path, uint32_t options, BlockList* blocks) {
     if (!keepBlocks) applyBlocks(image, *blocks);
     ensureCommonGlobals();
     lastOptions = options;
-    return true;
+    return image.version <= kWorkspaceVersion;
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ bool loadWorkspace(const char16_t* path, uint32_t options, const LoadWhich& whic
     // The asked variable is not in the file (or was cut off by its end).
     if (which.kind == LoadWhich::Kind::OneVariable && image.variables.empty()) return false;
     applyVariables(image);
-    return true;
+    return image.version <= kWorkspaceVersion;
 }
 
 uint32_t lastLoadOptions() {

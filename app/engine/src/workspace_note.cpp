@@ -1,10 +1,12 @@
 // Owner of the Workspace note.
 #include "engine/workspace_note.h"
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-std::u16string note;
+constinit std::u16string& note = theEngineState.note;
 
 }  // namespace
 

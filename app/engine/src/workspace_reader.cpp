@@ -333,7 +333,8 @@ ReadOutcome readWorkspaceImage(const char16_t* path, const ReadPlan& plan, Works
 
     uint16_t reserved = 0, noteUnits = 0;
     if (!in.u16(out.version)) return ReadOutcome::Refused;
-    if (out.version < 1 || out.version > 5) return ReadOutcome::Refused;
+    // Version 6 is read like 5; the loads report it as a failure.
+    if (out.version < 1 || out.version > 6) return ReadOutcome::Refused;
     // A file too short for its header is no Workspace.
     if (!in.u16(reserved) || !in.u16(reserved) || !in.u16(reserved) || !in.i16(out.storedFlag) ||
         !in.i16(out.recalculationOff) || !in.i16(out.evaluation) || !in.i16(out.polar) ||

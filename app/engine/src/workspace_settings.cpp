@@ -1,10 +1,12 @@
 // The settings record of the current Workspace.
 #include "engine/workspace_settings.h"
 
+#include "engine_state_data.h"
+
 namespace engine {
 namespace {
 
-WorkspaceSettings current;
+constinit WorkspaceSettings& current = theEngineState.settings;
 
 }  // namespace
 

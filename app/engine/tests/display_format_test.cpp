@@ -27,6 +27,14 @@ struct Row {
     const char16_t* expected;
 };
 
+template <size_t N>
+void expectShown(const Row (&rows)[N]) {
+    for (const Row& row : rows)
+        EXPECT_EQ(show(row.kind, row.digits, row.re, row.im), row.expected)
+            << "kind " << row.kind << " digits " << row.digits << " value " << row.re << "+"
+            << row.im << "i";
+}
+
 }  // namespace
 
 TEST(DisplayFormatString, BuiltFromTheFormatCode) {
@@ -101,10 +109,7 @@ TEST(DisplayFormatNumber, ImaginaryAndComplexValues) {
         {Hexadecimal, 0, 1, 5e9, u"1.00000+5.00000E+009i"},
         {Hexadecimal, 0, 7, 0.25, u"0x00000007"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(show(row.kind, row.digits, row.re, row.im), row.expected)
-            << "kind " << row.kind << " digits " << row.digits << " value " << row.re << "+"
-            << row.im << "i";
+    expectShown(rows);
 }
 
 TEST(DisplayFormatNumber, PolarForm) {
@@ -115,6 +120,28 @@ TEST(DisplayFormatNumber, PolarForm) {
     EXPECT_EQ(show(Floating, 10, 1, 1, true, true), u" 1.414214@45.000\u00B0");
     // Real values are not turned into polar form.
     EXPECT_EQ(show(Floating, 5, -3, 0, true, true), u"-3.0000");
+}
+
+TEST(DisplayFormatNumber, RoundingIntoANewPowerOfTenKeepsTrailingZeros) {
+    const Row rows[] = {
+        {Floating, 5, 99999.5, 0, u" 1.0000E+005"},
+        {Floating, 5, -99999.5, 0, u"-1.0000E+005"},
+        {Floating, 2, 99.5, 0, u" 1.0E+002"},
+        {Floating, 14, 99999999999999.5, 0, u" 1.0000000000000E+014"},
+        {Floating, 5, 9.999996, 0, u" 10.000"},
+        {Floating, 5, 0.0000999996, 0, u" 0.00010000"},
+        {Floating, 1, 9.7, 0, u" 1.E+001"},
+        {Floating, 5, 0, 99999.5, u" 1.0000E+005i"},
+        {Floating, 5, 1, 99999.5, u" 1.0000+1.0000E+005i"},
+        {Floating, 10, 1, 9999999.7, u" 1.000000+1.000000E+007i"},
+        {Hexadecimal, 0, 9999996000000.0, 0, u"1.00000E+013"},
+        {Floating, 0, 99999.5, 0, u" 99999.5"},
+    };
+    expectShown(rows);
+    // The angle of the polar form too.
+    const double angle = 99.6 / 57.29577951308232;
+    EXPECT_EQ(show(Floating, 2, std::cos(angle), std::sin(angle), true, true),
+              u" 1.0@1.0E+002\u00B0");
 }
 
 TEST(DisplayFormatNumber, NonFiniteValuesShowInf) {

@@ -1,5 +1,6 @@
 #include "engine_test_support.h"
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/disassembler.h"
 #include "engine/library_table.h"
@@ -46,12 +47,7 @@ OperatorCode secondChar(char16_t c) {
 
 }  // namespace
 
-std::string utf8(std::u16string_view text) {
-    const std::u16string terminated(text);
-    std::string out(platformUtf16ToUtf8(terminated.c_str(), nullptr, 0), '\0');
-    platformUtf16ToUtf8(terminated.c_str(), out.data(), out.size() + 1);
-    return out;
-}
+std::string utf8(std::u16string_view text) { return orvana::toUtf8(text); }
 
 Compiled compileText(std::u16string_view text) {
     const std::u16string terminated(text);
@@ -79,11 +75,9 @@ KeypadLibrary fakeSecond() {
 }
 
 void EngineTest::resetEngine() {
-    resetVariables();
-    resetUserFunctions();
+    engineState().reset();
     resetLibraries();
     setScriptFolder(u"");
-    setAnswerIndex(-1);
 }
 
 void EngineTest::defineVariables(std::initializer_list<std::u16string_view> names) {

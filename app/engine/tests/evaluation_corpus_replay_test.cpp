@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/engine_state.h"
 #include "engine/library_table.h"
 #include "engine/variables.h"
 #include "evaluation_session.h"
@@ -26,5 +27,5 @@ TEST(EvaluationCorpusReplay, EveryInputRunsCleanly) {
     }
     EXPECT_GT(replayed, 0u);
     engine::resetLibraries();
-    engine::resetVariables();
+    engine::engineState().reset();
 }

@@ -146,6 +146,20 @@ TEST_F(EvaluatorUserFunctions, ParametersArriveInXYZAndLeaveThemAsTheyWere) {
     EXPECT_EQ(run(u"x").text, "5");
 }
 
+TEST_F(EvaluatorUserFunctions, ShortOperatorsInsideNeverChangeTheCaller) {
+    // The function's run starts on the caller's top value; an operator that
+    // would reach it is refused with code 11 instead of changing it.
+    define(0, u"f", 0, u"2**3");
+    define(1, u"g", 1, u"x**3");
+    define(2, u"h", 0, u"-");
+    define(3, u"k", 0, u"mat(2,1)");
+    for (std::u16string_view line : {u"10+f", u"10+g(2)", u"{1,2,h}", u"{1,2,k}"})
+        EXPECT_EQ(run(line).status, 11) << narrow(line);
+    // The functions' own values are fine.
+    define(4, u"m", 0, u"2*3");
+    EXPECT_EQ(run(u"10+m").text, "16");
+}
+
 TEST_F(EvaluatorUserFunctions, EmptiedSlotsAndRecursionFailCleanly) {
     define(0, u"f", 0, u"2");
     Token* list = nullptr;

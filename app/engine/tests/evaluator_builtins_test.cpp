@@ -212,13 +212,14 @@ TEST_F(EvaluatorBuiltins, StackIndexIsCheckedAfterEveryToken) {
     EXPECT_EQ(run(full).status, 0);
     EXPECT_EQ(run(full + u",2").status, 13);
 
-    // Operators that take more operands than there are read the zero guards.
+    // An operator that takes more operands than there are is refused before
+    // it runs: a block starts on slot 4 holding 0, whatever was left there.
     const Token add[] = {{code(Code::Add), 0.0}, {0, 0.0}};
     OwnedMatrix result(newMatrix(0, 0));
     setStackTop(kBlockStartTop);
     copyValMatrix(&valueStack()[kBlockStartTop], 5.0, 0.0);
     EXPECT_EQ(runCode(add, result.get(), 0), 11);
-    EXPECT_EQ(textOf(result.get()), "5");
+    EXPECT_EQ(textOf(result.get()), "0");
     for (int i = 0; i < kFirstValueSlot; ++i) EXPECT_EQ(textOf(&valueStack()[i]), "0") << i;
 
     // A run that starts with no room is refused before it touches anything.
@@ -232,6 +233,29 @@ TEST_F(EvaluatorBuiltins, StackIndexIsCheckedAfterEveryToken) {
     // No list at all is an empty line: the answer 0.
     EXPECT_EQ(runCode(nullptr, result.get(), 0), 0);
     EXPECT_EQ(textOf(result.get()), "0");
+}
+
+TEST_F(EvaluatorBuiltins, ShortOperatorsReadZeroNotEarlierAnswers) {
+    // Each block starts from a zero slot, so nothing leaks from one to the
+    // next however often it runs.
+    for (int i = 0; i < 3; ++i) {
+        const Outcome out = run(u"5+");
+        EXPECT_EQ(out.status, 0);
+        EXPECT_EQ(out.text, "5") << "run " << i;
+    }
+    check({u"7*6"}, {
+        {u"-", "-0", 0},
+        {u"3*", "0", 0},
+        {u"5-", "-5", 0},
+        {u"2**3", "0", 0},
+    });
+    // Inside a nested run (eval here) the caller's values lie below: an
+    // operator short of operands is refused there, and eval gives 0.
+    check({}, {
+        {u"10+eval(\"2**3\")", "10", 0},
+        {u"10,20,eval(\"-\")", "0", 0},
+        {u"{10,20,eval(\"4*\")}", "{10,20,0}", 0},
+    });
 }
 
 TEST_F(EvaluatorBuiltins, EvaluationFlagRoundsAnswers) {

@@ -1,5 +1,6 @@
 #include "evaluator_test_support.h"
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/answer_source.h"
 #include "engine/display_format.h"
@@ -21,15 +22,9 @@ std::string narrow(std::u16string_view text) {
 std::string textOf(const Matrix* value) { return narrow(valueToText(value, 250)); }
 
 void EvaluatorTest::resetEngine() {
-    resetVariables();
-    resetUserFunctions();
+    engineState().reset();
     resetLibraries();
-    setAnswerSource(nullptr);
-    setAnswerIndex(-1);
-    setEvaluationFlag(false);
     setScriptCodeHandler(nullptr);
-    setStackTop(kBlockStartTop);
-    resetStack();
 }
 
 Outcome EvaluatorTest::run(std::u16string_view line, int32_t angleMode) {

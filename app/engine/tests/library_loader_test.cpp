@@ -107,16 +107,20 @@ TEST_F(LibraryLoader, AFolderIsTakenInNameOrderWithoutLinkedLibraries) {
     EXPECT_EQ(run(u"shared").text, "1");
 }
 
-TEST_F(LibraryLoader, NamesAreDecodedAndCutToTheirSlot) {
+TEST_F(LibraryLoader, NamesAreDecodedAndLongNamesLeftOut) {
     place("1",
           "\xC3\x9C"
           "ber.so");           // UTF-8
     place("2", "Lat\xE9.so");  // not UTF-8: Latin-1
     place("3", "ANameMuchLongerThanTwentyNineUnits.so");
+    place("3", "NameOfExactlyTwentyNineUnits_.so");
+    ::testing::internal::CaptureStderr();
     ASSERT_EQ(loadKeypadLibraries(folder_.c_str()), 3);
-    EXPECT_EQ(names(), (std::vector<std::u16string>{u"ANameMuchLongerThanTwentyNine", u"Lat\u00E9",
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("longer than 29"), std::string::npos) << err;
+    EXPECT_EQ(names(), (std::vector<std::u16string>{u"Lat\u00E9", u"NameOfExactlyTwentyNineUnits_",
                                                     u"\u00DCber"}));
-    EXPECT_EQ(libraryName(1)->size(), size_t(KEYPAD_LIBRARY_NAME_UNITS - 1));
+    EXPECT_EQ(libraryName(2)->size(), size_t(KEYPAD_LIBRARY_NAME_UNITS - 1));
 }
 
 TEST_F(LibraryLoader, AtMostFifteenLibrariesAreLoaded) {

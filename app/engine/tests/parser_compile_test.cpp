@@ -46,8 +46,8 @@ TEST_F(ParserCompile, FunctionArgumentsPrecedeTheFunction) {
         {u"sin(x)", "x lib1:0x0115"},
         {u"pairtest()", "0 lib1:0x02F5"},
         {u"pairtest(1,2,3)", "1 2 3 3 lib1:0x02F5"},
-        {u"FOR(x,1,3,1)", "x 1 3 1 FOR"},
-        {u"WHILE(x)", "x WHILE"},
+        {u"FOR(x,1,3,1)", "x 1 3 1 FOR:0"},
+        {u"WHILE(x)", "x WHILE:0"},
         {u"x ; y", "x y"},
     });
 }
@@ -80,12 +80,12 @@ TEST_F(ParserCompile, IndexingAndRanges) {
 
 TEST_F(ParserCompile, AssignmentsBecomeIndexedStores) {
     expectRows({
-        {u"b={1,2}", "1 2 1 2 { 1 ="},
-        {u"a=3+4", "3 4 + 1 ="},
-        {u"a[2]=5", "2 5 2 ="},
-        {u"m[1,2]=b", "1 2 b 3 ="},
-        {u"ANS[1]=2", "1 2 2 ="},
-        {u"a = 1 ; 2", "1 2 2 ="},
+        {u"b={1,2}", "1 2 1 2 { 1 =:b"},
+        {u"a=3+4", "3 4 + 1 =:a"},
+        {u"a[2]=5", "2 5 2 =:a"},
+        {u"m[1,2]=b", "1 2 b 3 =:m"},
+        {u"ANS[1]=2", "1 2 2 =:ANS"},
+        {u"a = 1 ; 2", "1 2 2 =:a"},
     });
 }
 
@@ -102,6 +102,13 @@ TEST_F(ParserCompile, PrecedenceAndAssociativity) {
         {u"1+-2", "1 2 neg +"},
         {u"+3", "3"},
         {u"(+3)", "3"},
+        // A plus wherever a minus would be unary is dropped.
+        {u"2*+3", "2 3 *"},
+        {u"{1,+2}", "1 2 1 2 {"},
+        {u"3-+2", "3 2 -"},
+        {u"1++2", "1 2 +"},
+        {u"2^+3", "2 3 lib1:0x0103"},
+        {u"2/+-3", "2 3 neg /"},
         {u"_NOT_A*B", "A lib1:0x0305 B *"},
         {u"((1+2))*3", "1 2 + 3 *"},
     });
@@ -161,7 +168,7 @@ TEST_F(ParserCompile, StringLiteralsKeepTheirText) {
     expectRows({
         {u"\"a:b\"", "\"a:b\""},
         {u"\"x y = 2\"", "\"x y = 2\""},
-        {u"s=\"a;b]\"", "\"a;b]\" 1 ="},
+        {u"s=\"a;b]\"", "\"a;b]\" 1 =:s"},
     });
     const std::u16string longText = u"\"" + std::u16string(120, u'q') + u"\"";
     const Compiled c = compileText(longText);

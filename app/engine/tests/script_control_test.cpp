@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/code_list.h"
+#include "engine/disassembler.h"
 #include "engine/messages.h"
 #include "engine/scripts.h"
 #include "engine/variables.h"
@@ -58,6 +59,10 @@ TEST_F(WorkspaceTest, LinkingWritesJumpTargets) {
     EXPECT_EQ(targetIn(blocks, 8, Code::EndBlock), 7);
     EXPECT_EQ(targetIn(blocks, 9, Code::If), 11);
     EXPECT_EQ(targetIn(blocks, 10, Code::EndBlock), 11);
+    // The disassembly shows the targets.
+    EXPECT_EQ(disassemble(blocks.block(0).parsed()), "1 WHILE:7");
+    EXPECT_EQ(disassemble(blocks.block(3).parsed()), "ELSE:6");
+    EXPECT_EQ(disassemble(blocks.block(7).parsed()), "\"k\" 1 1 2 FOR:9");
 }
 
 TEST_F(WorkspaceTest, UnbalancedStructuresShowCodeFifteenAndDoNotRun) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/engine_state.h"
 #include "engine/block_list.h"
 #include "engine/text_export.h"
 #include "engine/variables.h"
@@ -18,9 +19,10 @@ using engine::ExportOptions;
 
 namespace {
 
+// EXE of a line on the last block.
 void type(BlockList& list, const std::u16string& text) {
-    list.setEditLine(text);
-    list.exe(engine::ExeMode::Normal);
+    list.execute(list.count() - 1, text);
+    list.appendEmpty();
 }
 
 ExportOptions lf(bool answers = true) {
@@ -33,16 +35,15 @@ ExportOptions lf(bool answers = true) {
 }  // namespace
 
 TEST(TextExport, BlocksWithTheirAnswers) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"1+1");
     EXPECT_EQ(exportBlocks(list, ExportOptions{}),
               "--------------------------------R\r\n1+1\r\n    \t 2.0000\r\n\r\n"
               "--------------------------------R\r\n\r\n\r\n");
 
-    list.setActive(1);
-    list.activeBlock().setDegrees(true);
-    list.activeBlock().setNote(u"sizes");
+    list.block(1).setDegrees(true);
+    list.block(1).setNote(u"sizes");
     type(list, u"{1,2|3,4}/2");
     type(list, u"\"hello\"");
     type(list, u"inv({1,2|2,4})");
@@ -60,7 +61,7 @@ TEST(TextExport, BlocksWithTheirAnswers) {
 }
 
 TEST(TextExport, FormatsPolarFormAndTextsOnly) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"3+4*i");
     ExportOptions o = lf();
@@ -74,7 +75,7 @@ TEST(TextExport, FormatsPolarFormAndTextsOnly) {
 }
 
 TEST(TextExport, AsksAboutAnswersAndWritesTheFile) {
-    engine::resetVariables();
+    engine::engineState().reset();
     BlockList list;
     type(list, u"2*3");
     namespace fs = std::filesystem;

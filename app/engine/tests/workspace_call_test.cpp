@@ -113,6 +113,18 @@ INSTANTIATE_TEST_SUITE_P(
                  u"Sum(10)",
                  0,
                  55},
+        CallCase{"a block using a variable the script creates first",
+                 u"Counter",
+                 {u"s=0", u"FOR(\"k\",1,1,4)", u"s=s+k", u"END", u"RETURN(s)"},
+                 u"Counter(0)",
+                 0,
+                 10},
+        CallCase{"a block still unknown when reached gives code 1",
+                 u"Unknown",
+                 {u"s=0", u"s=s+qq", u"RETURN(s)"},
+                 u"Unknown(0)",
+                 1,
+                 0},
         CallCase{"recursion through a Workspace calling itself",
                  u"Fact",
                  {u"IF(x-1)", u"RETURN(x*Fact(x-1))", u"END", u"RETURN(1)"},
@@ -167,6 +179,16 @@ TEST_F(WorkspaceTest, LocalsNeverTouchGlobalsAndGlobalDeclaresThem) {
     EXPECT_EQ(global(u"t"), 50.0);
     EXPECT_EQ(global(u"shared"), 20.0);
     EXPECT_EQ(findVariable(u"d"), kNoVariable);
+}
+
+TEST_F(WorkspaceTest, RunFromHereCompilesBlocksAgainThatNamedUnknownVariables) {
+    saveScript(u"Loop", {u"s=0", u"FOR(\"k\",1,1,4)", u"s=s+k*k", u"END"});
+    BlockList blocks;
+    ASSERT_TRUE(loadWorkspace(workspacePath(u"Loop").c_str(), 0, LoadWhich::workspace(), &blocks));
+    ASSERT_EQ(blocks.block(2).status(), 1);
+    runFromBlock(blocks, 0);
+    EXPECT_EQ(blocks.block(2).status(), 0);
+    EXPECT_EQ(global(u"s"), 30.0);
 }
 
 TEST_F(WorkspaceTest, AnErrorInACalledWorkspaceStopsEveryScript) {

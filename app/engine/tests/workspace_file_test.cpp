@@ -369,7 +369,7 @@ TEST_F(WorkspaceTest, OlderVersionsLoadAsTheyWereWritten) {
 }
 
 TEST_F(WorkspaceTest, UnsupportedVersionsAreRefusedWithNothingChanged) {
-    for (uint16_t version : {0, 6, 7, 300}) {
+    for (uint16_t version : {0, 7, 300}) {
         SCOPED_TRACE(version);
         FileBytes f;
         f.header(version, u"new").settings().u16(0).u16(0).u16(1).block(u"1+2");
@@ -386,6 +386,24 @@ TEST_F(WorkspaceTest, UnsupportedVersionsAreRefusedWithNothingChanged) {
     BlockList blocks;
     EXPECT_FALSE(loadWorkspace(path(u"missing.ovw").c_str(), 0, LoadWhich::workspace(), &blocks));
     EXPECT_FALSE(loadWorkspace(path(u"").c_str(), 0, LoadWhich::workspace(), &blocks));
+}
+
+TEST_F(WorkspaceTest, VersionSixIsReadLikeFiveButTheLoadFails) {
+    FileBytes f;
+    f.header(6, u"six").settings().u16(1).padded(u"v", 12).scalar(42).u16(0).u16(1).block(u"1+2");
+    write(path(u"six.ovw"), f.bytes());
+    BlockList blocks;
+    enter(blocks, u"5");
+    EXPECT_FALSE(loadWorkspace(path(u"six.ovw").c_str(), 0, LoadWhich::workspace(), &blocks));
+    EXPECT_EQ(blocks.block(0).text(), u"1+2");
+    EXPECT_EQ(workspaceNote(), u"six");
+    EXPECT_EQ(global(u"v"), 42.0);
+    copyValMatrix(variableAt(findVariable(u"v")), 0.0, 0.0);
+    EXPECT_FALSE(loadWorkspace(path(u"six.ovw").c_str(), 0, LoadWhich::variable(u"v"), nullptr));
+    EXPECT_EQ(global(u"v"), 42.0);
+    // Called as a function, it fails to load as well.
+    write(workspacePath(u"Six"), f.bytes());
+    EXPECT_EQ(enter(blocks, u"Six(1)"), 57);
 }
 
 TEST_F(WorkspaceTest, FailedSaveLeavesThePreviousFileAndNoLitter) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/evaluator.h"
 #include "engine/script_cache.h"
@@ -100,16 +101,7 @@ FileBytes& FileBytes::block(std::u16string_view t, std::u16string_view note, uin
 }
 
 void WorkspaceTest::resetEngine() {
-    clearScriptCache();
-    resetUserFunctions();
-    resetVariables();
-    resetWorkspaceSettings();
-    setWorkspaceNote(u"");
-    clearScriptAbort();
-    setGraphViewShowing(false);
-    setEvaluationFlag(false);
-    setAnswerIndex(-1);
-    setStackTop(kBlockStartTop);
+    engineState().reset();
 }
 
 void WorkspaceTest::SetUp() {
@@ -155,10 +147,9 @@ void WorkspaceTest::saveScript(std::u16string_view name,
 }
 
 uint16_t WorkspaceTest::enter(BlockList& blocks, std::u16string_view line) {
-    blocks.setActive(blocks.count() - 1);
-    blocks.setEditLine(line);
-    const int executed = blocks.active();
-    blocks.exe(ExeMode::Normal);
+    const int executed = blocks.count() - 1;
+    blocks.execute(executed, line);
+    blocks.appendEmpty();
     return blocks.block(executed).status();
 }
 

@@ -45,27 +45,28 @@ PlatformFont labelFont() {
     return {u"Tahoma", 16, 100};
 }
 
-void BlockView::draw(engine::BlockList& list, PlatformSurface* surface,
+void BlockView::draw(WorkspaceDocument& document, PlatformSurface* surface,
                      const EditLineState& edit) {
+    engine::BlockList& list = document.blocks();
     setFirstVisible(list, firstVisible_);
     int32_t y = 0;
     activeTop_ = -1;
     edit_.visible = false;
     for (int i = firstVisible_; i < list.count(); ++i) {
-        const bool active = i == list.active();
+        const bool active = i == document.active();
         const int32_t h = height(list, i, active);
         if (y + h > areaHeight_) break;
         if (active) activeTop_ = y;
-        y = drawBlock(list, i, surface, y, h, edit);
+        y = drawBlock(document, i, surface, y, h, edit);
     }
     platformFillRect(surface, 0, y, kClientWidth, areaHeight_, kInactiveFill);
     drawScrollBar(surface, scrollBar(list), kBlockAreaWidth, 0, kScrollBarWidth, areaHeight_ - 1);
 }
 
-int32_t BlockView::drawBlock(engine::BlockList& list, int index, PlatformSurface* surface,
+int32_t BlockView::drawBlock(WorkspaceDocument& document, int index, PlatformSurface* surface,
                              int32_t y, int32_t h, const EditLineState& edit) {
-    engine::EquationBlock& block = list.block(index);
-    const bool active = index == list.active();
+    engine::EquationBlock& block = document.blocks().block(index);
+    const bool active = index == document.active();
     const PlatformFont normal = normalFont();
     platformFillRect(surface, 0, y, kBlockAreaWidth, y + h, active ? kActiveFill : kInactiveFill);
 
@@ -86,7 +87,7 @@ int32_t BlockView::drawBlock(engine::BlockList& list, int index, PlatformSurface
     }
 
     markers_->draw(surface, block.degrees() ? kIconDegrees : kIconRadians, kMarkerX, y + 6);
-    const bool comment = block.status() == engine::kStatusComment;
+    const bool comment = block.status() == engine::kCommentLine;
     if (rowsSetting() != 0 && !comment) {
         markers_->draw(surface, graphMarkerIcon(block.graphColour()), kMarkerX, y + kRowHeight);
         if (block.status() != 0) markers_->draw(surface, kIconError, kErrorX, y + kRowHeight);

@@ -54,7 +54,7 @@ int32_t BlockView::height(const engine::BlockList& list, int index, bool asActiv
     if (rows + editRows > kMaxAnswerRows) rows = kMaxAnswerRows - editRows;
 
     if (graphShown_) return 2 * kRowHeight;
-    if (setting == 0 || block.status() == engine::kStatusComment) return extra + kRowHeight;
+    if (setting == 0 || block.status() == engine::kCommentLine) return extra + kRowHeight;
     if (block.status() != 0) {
         rows = 2;
     } else if (isStringAnswer(block.answer())) {
@@ -70,23 +70,25 @@ int32_t BlockView::height(const engine::BlockList& list, int index, bool asActiv
     return extra + kRowHeight * rows;
 }
 
-bool BlockView::setEditLineCount(const engine::BlockList& list, int lines) {
+bool BlockView::setEditLineCount(const WorkspaceDocument& document, int lines) {
+    const engine::BlockList& list = document.blocks();
     lines = std::clamp(lines, 1, kMaxEditLines);
     if (lines == editLines_) return false;
     editLines_ = lines;
-    if (activeTop_ + height(list, list.active(), true) > areaHeight_)
+    if (activeTop_ + height(list, document.active(), true) > areaHeight_)
         setFirstVisible(list, firstVisible_ + 1);
     return true;
 }
 
-bool BlockView::exe(engine::BlockList& list, engine::ExeMode mode) {
+bool BlockView::exe(WorkspaceDocument& document, ExeMode mode) {
+    engine::BlockList& list = document.blocks();
     const int before = list.count();
-    const int executed = list.active();
+    const int executed = document.active();
     const bool last = executed == before - 1;
-    if (!list.exe(mode)) return false;
+    if (!document.exe(mode).done) return false;
 
-    if (!last || mode == engine::ExeMode::CommitOnly) {
-        if (activeTop_ + height(list, list.active(), true) > areaHeight_)
+    if (!last || mode == ExeMode::CommitOnly) {
+        if (activeTop_ + height(list, document.active(), true) > areaHeight_)
             setFirstVisible(list, firstVisible_ + 1);
         return true;
     }
@@ -109,17 +111,18 @@ bool BlockView::exe(engine::BlockList& list, engine::ExeMode mode) {
         ++firstVisible_;
     }
     // When the two cannot be shown together, the answer stays in view.
-    if (executedHeight + newHeight > areaHeight_) list.setActive(x);
+    if (executedHeight + newHeight > areaHeight_) document.setActive(x);
     setFirstVisible(list, firstVisible_);
     return true;
 }
 
-bool BlockView::moveDown(engine::BlockList& list) {
-    const int start = list.active();
-    exe(list, engine::ExeMode::OnlyIfChanged);
-    const int active = list.active();
+bool BlockView::moveDown(WorkspaceDocument& document) {
+    const engine::BlockList& list = document.blocks();
+    const int start = document.active();
+    exe(document, ExeMode::OnlyIfChanged);
+    const int active = document.active();
     if (active >= list.count() - 1) return active != start;
-    list.setActive(active + 1);
+    document.setActive(active + 1);
     // Keep as many blocks above the new active one in view as fit.
     int32_t sum = height(list, active + 1, true);
     for (int i = active; i >= firstVisible_; --i) {
@@ -132,13 +135,35 @@ bool BlockView::moveDown(engine::BlockList& list) {
     return true;
 }
 
-bool BlockView::moveUp(engine::BlockList& list) {
-    const bool last = list.active() == list.count() - 1;
-    exe(list, last ? engine::ExeMode::CommitOnly : engine::ExeMode::OnlyIfChanged);
-    const int active = list.active();
+bool BlockView::moveUp(WorkspaceDocument& document) {
+    const bool last = document.active() == document.blocks().count() - 1;
+    exe(document, last ? ExeMode::CommitOnly : ExeMode::OnlyIfChanged);
+    const int active = document.active();
     if (active == 0) return false;
-    list.setActive(active - 1);
+    document.setActive(active - 1);
     if (active - 1 < firstVisible_) firstVisible_ = active - 1;
+    return true;
+}
+
+int BlockView::blockAt(const WorkspaceDocument& document, int32_t y) const {
+    const engine::BlockList& list = document.blocks();
+    if (y < 0 || y >= areaHeight_) return -1;
+    int32_t top = 0;
+    for (int i = std::clamp(firstVisible_, 0, list.count() - 1); i < list.count(); ++i) {
+        const int32_t h = height(list, i, i == document.active());
+        if (top + h > areaHeight_) break;
+        if (y < top + h) return i;
+        top += h;
+    }
+    return -1;
+}
+
+bool BlockView::activateBlockAt(WorkspaceDocument& document, int32_t y) {
+    const int target = blockAt(document, y);
+    if (target < 0 || target == document.active()) return false;
+    const bool last = document.active() == document.blocks().count() - 1;
+    exe(document, last ? ExeMode::CommitOnly : ExeMode::OnlyIfChanged);
+    document.setActive(target);
     return true;
 }
 

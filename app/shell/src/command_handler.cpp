@@ -21,56 +21,62 @@ constexpr uint16_t kMessageEqnTooLong = 7;
 constexpr int kMostEditLines = 3;
 
 void setGraphColour(ShellState& state, uint32_t colour) {
-    engine::EquationBlock& block = state.blocks.activeBlock();
+    engine::EquationBlock& block = state.document.activeBlock();
     block.setFlags((block.flags() & ~engine::kGraphColourMask) | colour);
 }
 
-bool askToDelete(ShellState& state, const char16_t* question) {
+// The list changed under the view: keep its first block in range.
+void listChanged(ShellState& state, int firstVisible) {
+    state.view.setFirstVisible(state.blocks(), firstVisible);
+    state.pending.updateScrollBar = true;
+}
+
+void deleteEqn(ShellState& state) {
+    WorkspaceDocument& document = state.document;
+    // The block below takes the place, or the new last block.
+    if (!document.blocks().remove(document.active())) return;
+    document.setActive(document.active());
+    document.undoRecord() = engine::UndoRecord{};
+    listChanged(state, state.view.firstVisible());
+}
+
+// Commits the edit line and, with at least two blocks, asks the question of
+// All Below or All Above; true on Yes.
+bool confirmDeleting(ShellState& state, const char16_t* question) {
+    commitEditLine(state);
+    if (state.blocks().count() < 2) return false;
     return platformMessageBox(state.windows.main, question, u"Orvana",
                               PLATFORM_MB_YESNO | PLATFORM_MB_ICONEXCLAMATION) == PLATFORM_IDYES;
 }
 
-void deleteEqn(ShellState& state) {
-    engine::BlockList& blocks = state.blocks;
-    if (blocks.count() < 2) return;
-    blocks.remove(blocks.active());
-    state.view.setFirstVisible(blocks, state.view.firstVisible());
-    blocks.undoRecord() = engine::UndoRecord{};
-    state.pending.updateScrollBar = true;
-}
-
 void deleteBelow(ShellState& state) {
-    commitEditLine(state);
-    engine::BlockList& blocks = state.blocks;
-    if (blocks.count() < 2) return;
-    if (!askToDelete(state, u"Do you want to delete all blocks below this one?")) return;
-    blocks.removeAfter(blocks.active());
-    state.view.setFirstVisible(blocks, state.view.firstVisible());
-    state.pending.updateScrollBar = true;
+    if (!confirmDeleting(state, u"Do you want to delete all blocks below this one?")) return;
+    state.blocks().removeAfter(state.document.active());
+    listChanged(state, state.view.firstVisible());
 }
 
 void deleteAbove(ShellState& state) {
-    commitEditLine(state);
-    engine::BlockList& blocks = state.blocks;
-    if (blocks.count() < 2) return;
-    if (!askToDelete(state, u"Do you want to delete all blocks above this one?")) return;
-    if (blocks.active() == 0) return;
-    blocks.removeBefore(blocks.active());
-    state.view.setFirstVisible(blocks, 0);
-    state.pending.updateScrollBar = true;
+    if (!confirmDeleting(state, u"Do you want to delete all blocks above this one?")) return;
+    WorkspaceDocument& document = state.document;
+    if (document.active() == 0) return;
+    document.blocks().removeBefore(document.active());
+    document.setActive(0);
+    listChanged(state, 0);
 }
 
 void pasteEqn(ShellState& state) {
     if (state.copiedBlock == nullptr) return;
-    state.blocks.replace(state.blocks.active(), state.copiedBlock->copy());
+    WorkspaceDocument& document = state.document;
+    document.blocks().replace(document.active(), state.copiedBlock->copy());
+    document.setActive(document.active());
 }
 
 void insertEqn(ShellState& state) {
     commitEditLine(state);
-    engine::BlockList& blocks = state.blocks;
-    blocks.insertAt(blocks.active());
-    if (state.rpnMode) blocks.setRpnDisplay(blocks.active() == blocks.count() - 1);
-    state.pending.updateScrollBar = true;
+    WorkspaceDocument& document = state.document;
+    document.insertAt(document.active());
+    if (state.rpnMode) document.setRpnDisplay(document.active() == document.blocks().count() - 1);
+    listChanged(state, state.view.firstVisible());
 }
 
 void clearAll(ShellState& state) {
@@ -79,25 +85,25 @@ void clearAll(ShellState& state) {
 }
 
 void resetWorkspace(ShellState& state) {
-    if (state.rpnMode) state.blocks.setRpnDisplay(true);
+    if (state.rpnMode) state.document.setRpnDisplay(true);
     clearBlocks(state);
     clearVariables(state);
     loadStartupWorkspace(state);
-    state.view.setFirstVisible(state.blocks, std::max(state.blocks.count() - 2, 0));
+    state.view.setFirstVisible(state.blocks(), std::max(state.blocks().count() - 2, 0));
     state.rpnMenuChecked = state.rpnMode;
 }
 
 void runFromHere(ShellState& state) {
     engine::clearScriptAbort();
-    engine::setAnswerIndex(state.blocks.active() - 1);
-    engine::runFromBlock(state.blocks, state.blocks.active());
+    engine::setAnswerIndex(state.document.active() - 1);
+    engine::runFromBlock(state.blocks(), state.document.active());
 }
 
 void chooseFormat(ShellState& state) {
     state.dialogs.format(state);
     applyNumberFormat(state.formats);
     syncBlockDisplay(state);
-    state.view.setFirstVisible(state.blocks, state.blocks.active());
+    state.view.setFirstVisible(state.blocks(), state.document.active());
 }
 
 void about(ShellState& state) {
@@ -110,9 +116,9 @@ void about(ShellState& state) {
 void editLineChanging(ShellState& state) {
     if (state.graphShown()) return;
     // The lines the edit line wraps to in its width with the expression font.
-    const size_t wrapped = wrapEditLine(state.blocks.editLine(), normalFont(), kWrapWidth).size();
+    const size_t wrapped = wrapEditLine(state.document.editText(), normalFont(), kWrapWidth).size();
     const int lines = std::clamp(int(wrapped), 1, kMostEditLines);
-    state.view.setEditLineCount(state.blocks, lines);
+    state.view.setEditLineCount(state.document, lines);
     state.pending.redrawBlockArea = true;
 }
 
@@ -120,9 +126,10 @@ void editLineChanging(ShellState& state) {
 
 void runCommand(ShellState& state, uint16_t id, uint16_t notification) {
     if (notification != 0) return;
-    engine::BlockList& blocks = state.blocks;
+    engine::BlockList& blocks = state.blocks();
+    engine::EquationBlock& active = state.document.activeBlock();
     switch (id) {
-    case kCmdClearEdit: blocks.setEditLine(u""); break;
+    case kCmdClearEdit: state.document.setEditText(u""); break;
     case kCmdDeleteEqn: deleteEqn(state); break;
     case kCmdGraphRed: setGraphColour(state, 1); break;
     case kCmdGraphGreen: setGraphColour(state, 2); break;
@@ -134,7 +141,7 @@ void runCommand(ShellState& state, uint16_t id, uint16_t notification) {
         for (int k = 0; k < blocks.count(); ++k)
             blocks.block(k).setFlags(blocks.block(k).flags() & ~engine::kGraphColourMask);
         break;
-    case kCmdCopyEqn: state.copiedBlock = blocks.activeBlock().copy(); break;
+    case kCmdCopyEqn: state.copiedBlock = active.copy(); break;
     case kCmdPasteEqn: pasteEqn(state); break;
     case kCmdInsertEqn: insertEqn(state); break;
     case kCmdExit: destroyShell(state); return;
@@ -161,7 +168,7 @@ void runCommand(ShellState& state, uint16_t id, uint16_t notification) {
     case kCmdFormat: chooseFormat(state); break;
     case kCmdGraph: toggleGraphView(state); break;
     case kCmdUndo: undoLastChange(state); break;
-    case kCmdDegRad: blocks.activeBlock().setDegrees(!blocks.activeBlock().degrees()); break;
+    case kCmdDegRad: active.setDegrees(!active.degrees()); break;
     case kCmdQuickSelects: state.dialogs.librarySelection(state); break;
     case kCmdHelpMode:
         state.helpMode = !state.helpMode;
@@ -170,7 +177,7 @@ void runCommand(ShellState& state, uint16_t id, uint16_t notification) {
     case kCmdFullScreen: toggleFullScreen(state); break;
     default:
         if (id >= kCmdLibraryBase && id < kCmdLibraryBase + kMaxLibraryMenuItems)
-            chooseLibrary(state, id - kCmdLibraryBase);
+            selectLibrary(state, id - kCmdLibraryBase);
         break;
     }
     state.pending.redrawBlockArea = true;

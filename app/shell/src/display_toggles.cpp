@@ -1,9 +1,10 @@
 // The display-state commands: the graph view, full screen and RPN mode. The
 // graph and full-screen toggles are the only operations that move the keypad
 // view and the scroll bar.
+#include "engine/key_insertion.h"
 #include "engine/scripts.h"
-#include "engine/workspace_settings.h"
 #include "shell/commands.h"
+#include "shell/shell_key_host.h"
 
 namespace shell {
 
@@ -30,7 +31,7 @@ void toggleFullScreen(ShellState& state) {
     if (state.fullScreen) {
         state.fullScreen = false;
         state.view.setBlockAreaHeight(kBlockAreaNormal);
-        state.view.setFirstVisible(state.blocks, state.blocks.active());
+        state.view.setFirstVisible(state.blocks(), state.document.active());
         state.keypadShown = true;
         state.keypadTop = kKeypadTop;
     } else {
@@ -43,15 +44,8 @@ void toggleFullScreen(ShellState& state) {
 }
 
 void toggleRpnMode(ShellState& state) {
-    state.rpnMode = !state.rpnMode;
-    state.blocks.setRpnDisplay(state.rpnMode);
-    if (state.rpnMode) {
-        // The RPN entry values start again from zero.
-        engine::WorkspaceSettings& settings = engine::workspaceSettings();
-        settings.rpnFirst = 0;
-        settings.rpnSecond = 0;
-    }
-    state.rpnMenuChecked = state.rpnMode;
+    ShellKeyHost host(state);
+    engine::toggleRpnMode(host);
     state.pending.redrawKeypad = true;
 }
 

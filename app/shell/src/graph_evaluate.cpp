@@ -6,7 +6,7 @@ namespace shell {
 
 GraphEvaluation graphEvaluate(const engine::EquationBlock& block, const double* samples,
                               KeypadCurve* curves, int16_t* traceCount) {
-    if (block.status() == engine::kStatusComment || block.compileFailed() ||
+    if (block.status() == engine::kCommentLine || block.compileFailed() ||
         block.parsed() == nullptr)
         return {};
     const uint16_t code =

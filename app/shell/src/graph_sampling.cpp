@@ -50,6 +50,7 @@ void GraphModel::sample() {
 
 void GraphModel::sampleBlock(int index) {
     engine::EquationBlock& block = blocks_.block(index);
+    const engine::AnswerSourceScope answers(blocks_);
     engine::setAnswerIndex(index - 1);
 
     const int first = curves_.count();

@@ -1,13 +1,17 @@
 // The main program's string table: the help text of every built-in code and
 // keyword, under id 0x8000 + the code. Key help shows these in help mode, and
-// the help page lists them beside the keypad libraries' own.
+// the help page lists them beside the keypad libraries' own. The platform
+// serves it as the program module's table.
 #include "shell/help_strings.h"
 
 #include "keypad.h"
 #include "platform/string_resources.h"
 
 
-extern "C" PLATFORM_API const PlatformStringEntry orvanaStringTable[] = {
+namespace shell {
+namespace {
+
+constexpr PlatformStringEntry kHelpStrings[] = {
     // Numbers, names and answers.
     {KEYPAD_HELP_ID(0x0100), u"A number, such as 12, 0.5 or 1.5E-3."},
     {KEYPAD_HELP_ID(0x0200), u"A variable: its name stands for the value stored in it."},
@@ -70,8 +74,8 @@ extern "C" PLATFORM_API const PlatformStringEntry orvanaStringTable[] = {
     {0, nullptr},
 };
 
-namespace shell {
+}  // namespace
 
-const PlatformStringEntry* mainHelpTable() { return orvanaStringTable; }
+const PlatformStringEntry* mainHelpTable() { return kHelpStrings; }
 
 }  // namespace shell

@@ -49,11 +49,18 @@ void stroke(PlatformSurface* s, int32_t left, int32_t top, std::initializer_list
     platformDrawPolyline(s, points.data(), n, colour);
 }
 
+// Icons keep a transparent column at each side, so a toolkit pen that
+// spreads half a pixel never reaches the neighbouring icon of the strip.
+
 // A small curve, the graph view in miniature.
 void graphMarker(PlatformSurface* s, int32_t left, PlatformColour colour) {
-    stroke(s, left, 0, {{0, 9}, {2, 4}, {4, 2}, {6, 5}, {8, 9}, {10, 7}}, colour);
-    std::array<PlatformPoint, 6> lower = {
-        {{left, 10}, {left + 2, 5}, {left + 4, 3}, {left + 6, 6}, {left + 8, 10}, {left + 10, 8}}};
+    stroke(s, left, 0, {{1, 9}, {3, 4}, {4, 2}, {6, 5}, {8, 9}, {10, 7}}, colour);
+    std::array<PlatformPoint, 6> lower = {{{left + 1, 10},
+                                           {left + 3, 5},
+                                           {left + 4, 3},
+                                           {left + 6, 6},
+                                           {left + 8, 10},
+                                           {left + 10, 8}}};
     platformDrawPolyline(s, lower.data(), int32_t(lower.size()), colour);
 }
 
@@ -69,7 +76,7 @@ void drawMarker(PlatformSurface* s, int index, int32_t left) {
             stroke(s, left, 0, {{5, 6}, {8, 10}}, kInk);
             break;
         case kIconError:  // a red disc with a white "!"
-            platformDrawEllipse(s, left, 0, left + kMarkerSize, kMarkerSize, kErrorRed, 1);
+            platformDrawEllipse(s, left + 1, 0, left + kMarkerSize - 1, kMarkerSize, kErrorRed, 1);
             platformFillRect(s, left + 5, 2, left + 7, 7, kWhite);
             platformFillRect(s, left + 5, 8, left + 7, 10, kWhite);
             break;
@@ -86,7 +93,7 @@ void drawIndicator(PlatformSurface* s, int index, int32_t left) {
             platformFillRect(s, left + 5, 9, left + 11, 15, kInk);
             break;
         case kIconHelpMode:  // a blue disc with a white "?"
-            platformDrawEllipse(s, left, 0, left + kIndicatorSize, kIndicatorSize, kHelpBlue, 1);
+            platformDrawEllipse(s, left + 1, 0, left + kIndicatorSize - 1, kIndicatorSize, kHelpBlue, 1);
             stroke(s, left, 0, {{5, 5}, {6, 3}, {9, 3}, {10, 5}, {10, 6}, {7, 8}, {7, 10}},
                    kWhite);
             platformFillRect(s, left + 7, 12, left + 9, 14, kWhite);
@@ -98,19 +105,28 @@ void drawIndicator(PlatformSurface* s, int index, int32_t left) {
 
 }  // namespace
 
-ImageList::ImageList(int32_t size, int count, DrawIcon draw) : size_(size), count_(count) {
-    strip_ = platformCreateSurface(size * count, size);
+ImageList::ImageList(int32_t size, int count, DrawIcon draw)
+    : size_(size), count_(count), drawIcon_(draw) {
+    build(1);
+}
+
+void ImageList::build(int32_t scale) {
+    platformDestroySurface(strip_);
+    strip_ = platformCreateScaledSurface(size_ * count_, size_, scale);
     if (strip_ == nullptr) return;
-    platformFillRect(strip_, 0, 0, size * count, size, kTransparentBlue);
-    for (int i = 0; i < count; ++i) draw(strip_, i, size * i);
+    platformFillRect(strip_, 0, 0, size_ * count_, size_, kTransparentBlue);
+    for (int i = 0; i < count_; ++i) drawIcon_(strip_, i, size_ * i);
 }
 
 ImageList::~ImageList() {
     platformDestroySurface(strip_);
 }
 
-void ImageList::draw(PlatformSurface* target, int index, int32_t x, int32_t y) const {
-    if (strip_ == nullptr || index < 0 || index >= count_) return;
+void ImageList::draw(PlatformSurface* target, int index, int32_t x, int32_t y) {
+    if (target == nullptr || index < 0 || index >= count_) return;
+    if (strip_ == nullptr || platformSurfaceScale(strip_) != platformSurfaceScale(target))
+        build(platformSurfaceScale(target));
+    if (strip_ == nullptr) return;
     platformCopyTransparent(target, x, y, strip_, size_ * index, 0, size_, size_,
                             kTransparentBlue);
 }

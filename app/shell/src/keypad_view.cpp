@@ -40,8 +40,8 @@ bool hasInk(const PlatformSurface* legend, int32_t left, int32_t top, int32_t ri
     return false;
 }
 
-PlatformSurface* blankSurface() {
-    return platformCreateSurface(kKeypadViewWidth, kKeypadViewHeight);
+PlatformSurface* blankSurface(int32_t scale) {
+    return platformCreateScaledSurface(kKeypadViewWidth, kKeypadViewHeight, scale);
 }
 
 }  // namespace
@@ -78,26 +78,44 @@ KeypadHit keypadHitTest(int32_t x, int32_t y) {
 }
 
 KeypadView::KeypadView() : indicators_(createKeypadIndicators()) {
-    for (int page = 0; page < kKeypadPages; ++page) {
-        overlays_[size_t(page)] = blankSurface();
-        if (overlays_[size_t(page)] != nullptr) drawPageOverlay(overlays_[size_t(page)], page);
-    }
-    rpnOverlay_ = blankSurface();
-    if (rpnOverlay_ != nullptr) drawRpnOverlay(rpnOverlay_);
-    legend_ = blankSurface();
-    composition_ = blankSurface();
+    build(1);
 }
 
 KeypadView::~KeypadView() {
-    for (PlatformSurface* overlay : overlays_) platformDestroySurface(overlay);
-    platformDestroySurface(rpnOverlay_);
-    platformDestroySurface(legend_);
-    platformDestroySurface(composition_);
+    release();
+}
+
+void KeypadView::release() {
+    for (PlatformSurface*& overlay : overlays_) {
+        platformDestroySurface(overlay);
+        overlay = nullptr;
+    }
+    for (PlatformSurface** surface : {&rpnOverlay_, &legend_, &composition_}) {
+        platformDestroySurface(*surface);
+        *surface = nullptr;
+    }
+}
+
+void KeypadView::build(int32_t scale) {
+    release();
+    scale_ = scale;
+    for (int page = 0; page < kKeypadPages; ++page) {
+        overlays_[size_t(page)] = blankSurface(scale);
+        if (overlays_[size_t(page)] != nullptr) drawPageOverlay(overlays_[size_t(page)], page);
+    }
+    rpnOverlay_ = blankSurface(scale);
+    if (rpnOverlay_ != nullptr) drawRpnOverlay(rpnOverlay_);
+    legend_ = blankSurface(scale);
+    composition_ = blankSurface(scale);
 }
 
 void KeypadView::draw(PlatformSurface* target, int32_t x, int32_t y,
                       const KeypadViewInput& input) {
-    if (composition_ == nullptr || legend_ == nullptr) return;
+    if (target != nullptr && platformSurfaceScale(target) != scale_)
+        build(platformSurfaceScale(target));
+    if (composition_ == nullptr || legend_ == nullptr || rpnOverlay_ == nullptr) return;
+    for (PlatformSurface* overlay : overlays_)
+        if (overlay == nullptr) return;
     const int page = input.page >= 0 && input.page < kKeypadPages ? input.page : 0;
 
     platformFillRect(legend_, 0, 0, kKeypadViewWidth, kKeypadViewHeight, kWhite);

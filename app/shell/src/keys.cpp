@@ -33,12 +33,12 @@ void nextPage(ShellState& state) {
 }
 
 void moveBetweenBlocks(ShellState& state, bool up) {
-    engine::BlockList& blocks = state.blocks;
+    WorkspaceDocument& document = state.document;
     if (up)
-        state.view.moveUp(blocks);
+        state.view.moveUp(document);
     else
-        state.view.moveDown(blocks);
-    if (state.rpnMode) blocks.setRpnDisplay(blocks.active() == blocks.count() - 1);
+        state.view.moveDown(document);
+    if (state.rpnMode) document.setRpnDisplay(document.active() == document.blocks().count() - 1);
     state.pending.updateScrollBar = true;
     state.pending.redrawBlockArea = true;
 }
@@ -74,7 +74,7 @@ bool debounce(ShellState& state, uint32_t now) {
 
 void passKey(ShellState& state, uint32_t keyCode) {
     if (state.helpMode)
-        showKeyHelpFor(state, keyCode);
+        showHelpOfKey(state, keyCode);
     else
         routeKey(state, keyCode);
     returnToPageZero(state);
@@ -86,7 +86,7 @@ void onKeyUp(ShellState& state, int key) {
     case kKeyLeft:
     case kKeyRight:
         if (state.page != 0)
-            stepQuickSelect(state, key == kKeyRight ? -1 : 1);
+            moveQuickSelectCursor(state, key == kKeyRight);
         else
             moveTokenCursor(state, key == kKeyRight);
         break;

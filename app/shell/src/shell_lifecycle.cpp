@@ -1,12 +1,8 @@
 // The start-up sequence and the destroy handling.
 #include "shell/shell_lifecycle.h"
 
-#include "engine/library_loader.h"
-#include "engine/scripts.h"
-#include "engine/script_cache.h"
+#include "engine/engine_state.h"
 #include "engine/script_folder.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
 #include "engine/workspace_file.h"
 #include "engine/workspace_settings.h"
 #include "platform/clock.h"
@@ -51,17 +47,19 @@ void startShell(ShellState& state, const StartupOptions& options) {
     state.helpMode = false;
     state.page = 0;
     state.hardwareKeyTime = platformTickCount();
-    engine::resetVariables();
-    engine::resetStack();
-    engine::resetWorkspaceSettings();
+    // The six predefined variables, an empty value stack, default Workspace
+    // settings (the graph range among them) and number format.
+    engine::engineState().reset();
     state.formats = FormatSlots{};
-    engine::installScriptSupport();
 
     state.fullScreen = false;
     state.view.setBlockAreaHeight(kBlockAreaNormal);
 
-    // Libraries, then the preferences that name them, then the number format.
-    engine::loadKeypadLibraries(options.moduleFolder.c_str());
+    // Libraries (with the script support), then the preferences that name
+    // them, then the number format.
+    state.engine = options.moduleFolder.empty()
+                       ? std::make_unique<EngineStartup>(u"")
+                       : std::make_unique<EngineStartup>(u"", options.moduleFolder);
     takePreferences(state, readPreferencesFile(programFilePath(kPreferencesFileName).c_str(),
                                                loadedLibraryNames(), documentsFolder()));
     applyNumberFormat(state.formats);
@@ -76,7 +74,7 @@ void startShell(ShellState& state, const StartupOptions& options) {
     }
 
     // The graph view takes the range the Workspace brought.
-    state.graph = std::make_unique<GraphModel>(state.blocks, engine::workspaceSettings());
+    state.graph = std::make_unique<GraphModel>(state.blocks(), engine::workspaceSettings());
 
     if (opensWorkspaceFile(options.commandLine)) {
         loadWorkspaceFile(state, options.commandLine, 0);
@@ -99,13 +97,13 @@ void destroyShell(ShellState& state) {
     saveProgramFile(state, kDefaultFileName);
     writePreferencesFile(programFilePath(kPreferencesFileName).c_str(), currentPreferences(state),
                          loadedLibraryNames());
-    state.blocks.clear();
-    state.blocks.clearFunctions();
+    // Blocks, user functions, the value stack, the variables, the script
+    // cache and the copied block go; then the keypad libraries.
+    state.document.clear();
+    state.blocks().clearFunctions();
     state.copiedBlock.reset();
-    engine::clearScriptCache();
-    engine::resetStack();
-    engine::resetVariables();
-    engine::unloadKeypadLibraries();
+    engine::engineState().reset();
+    state.engine.reset();
     state.pending.closeWindow = true;
 }
 

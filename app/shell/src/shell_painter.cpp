@@ -9,18 +9,10 @@ namespace shell {
 
 void ShellPainter::paintBlockArea(ShellState& state, PlatformSurface* surface, bool showCaret) {
     syncBlockDisplay(state);
-    PlatformWindow edit = state.windows.edit;
-    if (platformEditIsControl(edit)) {
-        std::u16string text(platformEditTextLength(edit) + 1, u'\0');
-        text.resize(platformEditGetText(edit, text.data(), text.size()));
-        int32_t start = 0, end = 0;
-        platformEditGetSelection(edit, &start, &end);
-        state.view.draw(state.blocks, surface, {text, start, end, showCaret});
-    } else {
-        const std::u16string& text = state.blocks.editLine();
-        const auto caret = int32_t(text.size());
-        state.view.draw(state.blocks, surface, {text, caret, caret, showCaret});
-    }
+    const std::u16string text = state.document.editText();
+    int32_t start = 0, end = 0;
+    platformEditGetSelection(state.document.editLine(), &start, &end);
+    state.view.draw(state.document, surface, {text, start, end, showCaret});
 }
 
 void ShellPainter::paintKeypad(const ShellState& state, PlatformSurface* surface, int32_t x,
@@ -29,7 +21,7 @@ void ShellPainter::paintKeypad(const ShellState& state, PlatformSurface* surface
     input.libraryIndex = state.currentLibrary;
     input.page = state.page;
     input.helpMode = state.helpMode;
-    input.rpnDisplay = state.blocks.rpnDisplay();
+    input.rpnDisplay = state.document.rpnDisplay();
     input.quickSelects = state.quickSelect.slots;
     input.quickSelectCursor = state.quickSelect.cursor;
     keypad_.draw(surface, x, y, input);
@@ -46,10 +38,10 @@ std::optional<engine::KeyHelp> showKeyHelp(ShellState& state, uint32_t keyCode,
     request.owner = state.windows.main;
     request.mainProgram = mainProgram;
     // The key-insertion code reads the document's flag while it composes.
-    bool rpn = state.blocks.rpnDisplay();
-    state.blocks.setRpnDisplay(false);
+    bool rpn = state.document.rpnDisplay();
+    state.document.setRpnDisplay(false);
     auto help = showKeyHelpFor(request, rpn, composer);
-    state.blocks.setRpnDisplay(rpn);
+    state.document.setRpnDisplay(rpn);
     return help;
 }
 

@@ -2,13 +2,17 @@
 #include "shell/shell_state.h"
 
 #include "engine/workspace_settings.h"
+#include "platform/edit_control.h"
 
 namespace shell {
 
 ShellState::ShellState()
-    : graph(std::make_unique<GraphModel>(blocks, engine::workspaceSettings())) {}
+    : graph(std::make_unique<GraphModel>(document.blocks(), engine::workspaceSettings())) {
+    windows.edit = document.editLine();
+    windows.composition = platformEditCreate();
+}
 
-ShellState::~ShellState() = default;
+ShellState::~ShellState() { platformEditDestroy(windows.composition); }
 
 void syncBlockDisplay(ShellState& state) {
     const FormatSlot slot = state.formats.inUse();

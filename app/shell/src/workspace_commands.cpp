@@ -23,9 +23,8 @@ constexpr uint16_t kMessageCantSaveWorkspace = 64;
 
 // Shows the last block as the active one, at the top of the list.
 void activateLast(ShellState& state, int firstVisible) {
-    engine::BlockList& blocks = state.blocks;
-    blocks.setActive(blocks.count() - 1);
-    state.view.setFirstVisible(blocks, firstVisible);
+    state.document.setActive(state.blocks().count() - 1);
+    state.view.setFirstVisible(state.blocks(), firstVisible);
     state.pending.updateScrollBar = true;
 }
 
@@ -36,7 +35,7 @@ void applyFormatOfWorkspace(ShellState& state) {
 
 bool loadInto(ShellState& state, const std::u16string& path, uint32_t flags) {
     return engine::loadWorkspace(path.c_str(), flags, engine::LoadWhich::workspace(),
-                                 &state.blocks);
+                                 &state.blocks());
 }
 
 // The file name of a path: what follows its last '/'.
@@ -47,36 +46,42 @@ std::u16string_view fileNameOf(std::u16string_view path) {
 
 }  // namespace
 
-void commitEditLine(ShellState& state) { state.view.exe(state.blocks, engine::ExeMode::CommitOnly); }
+void commitEditLine(ShellState& state) { state.view.exe(state.document, ExeMode::CommitOnly); }
 
 void clearVariables(ShellState& state) {
     engine::clearScriptCache();
     std::vector<Token*> lists;
-    for (int k = 0; k < state.blocks.count(); ++k) lists.push_back(state.blocks.block(k).parsed());
+    const engine::BlockList& blocks = state.blocks();
+    for (int k = 0; k < blocks.count(); ++k) lists.push_back(blocks.block(k).parsed());
     engine::compactVariables(lists);
     engine::setActiveScope(nullptr);
 }
 
+void forgetLoadedScripts(ShellState&) {
+    engine::clearScriptCache();
+    engine::setActiveScope(nullptr);
+}
+
 void clearBlocks(ShellState& state) {
-    state.blocks.clear();
+    state.document.clear();
     engine::setWorkspaceNote(u"");
-    state.view.setFirstVisible(state.blocks, 0);
+    state.view.setFirstVisible(state.blocks(), 0);
     state.pending.updateScrollBar = true;
 }
 
 void loadStartupWorkspace(ShellState& state) {
-    loadInto(state, programFilePath(kStartupFileName), engine::kLoadStartup);
-    state.blocks.evaluateAll();
-    activateLast(state, state.blocks.count() - 1);
+    if (loadInto(state, programFilePath(kStartupFileName), engine::kLoadStartup))
+        state.document.blocksReplaced();
+    state.document.evaluateAll();
+    activateLast(state, state.blocks().count() - 1);
 }
 
 bool loadDefaultWorkspace(ShellState& state, uint32_t flags) {
     if (!loadInto(state, programFilePath(kDefaultFileName), flags)) return false;
-    engine::BlockList& blocks = state.blocks;
-    blocks.setActive(0);
-    state.view.setFirstVisible(blocks, 0);
-    blocks.evaluateAll();
-    activateLast(state, blocks.count() - 1);
+    state.document.blocksReplaced();
+    state.view.setFirstVisible(state.blocks(), 0);
+    state.document.evaluateAll();
+    activateLast(state, state.blocks().count() - 1);
     applyFormatOfWorkspace(state);
     state.pending.redrawClient = true;
     state.rpnMenuChecked = state.rpnMode;
@@ -84,16 +89,19 @@ bool loadDefaultWorkspace(ShellState& state, uint32_t flags) {
 }
 
 void loadWorkspaceFile(ShellState& state, const std::u16string& path, uint32_t flags) {
-    if (!loadInto(state, path, flags)) engine::showError(kMessageCantOpenFile, state.windows.main);
-    state.blocks.evaluateAll();
-    activateLast(state, state.blocks.count() - 1);
+    if (loadInto(state, path, flags))
+        state.document.blocksReplaced();
+    else
+        engine::showError(kMessageCantOpenFile, state.windows.main);
+    state.document.evaluateAll();
+    activateLast(state, state.blocks().count() - 1);
     engine::setActiveScope(nullptr);
-    state.blocks.undoRecord() = engine::UndoRecord{};
+    state.document.undoRecord() = engine::UndoRecord{};
     applyFormatOfWorkspace(state);
 }
 
 bool saveProgramFile(ShellState& state, std::u16string_view fileName) {
-    return engine::saveWorkspace(programFilePath(fileName).c_str(), false, &state.blocks);
+    return engine::saveWorkspace(programFilePath(fileName).c_str(), false, &state.blocks());
 }
 
 bool nameBlocksCalling(std::u16string_view name) {
@@ -118,7 +126,7 @@ void saveWithDialog(ShellState& state) {
                            u"The workspace name contains digits or symbols and so can not be "
                            u"called as a function",
                            u"Warning", PLATFORM_MB_OK | PLATFORM_MB_ICONEXCLAMATION);
-    if (!engine::saveWorkspace(path.c_str(), false, &state.blocks))
+    if (!engine::saveWorkspace(path.c_str(), false, &state.blocks()))
         engine::showError(kMessageCantSaveWorkspace, state.windows.main);
     engine::dropCachedScript(path);
 }
@@ -127,7 +135,7 @@ void exportWithDialog(ShellState& state) {
     std::u16string path = engine::scriptFolder();
     if (state.dialogs.files(state, FilesMode::Export, path) != kDialogConfirmed) return;
     const FormatSlot slot = state.formats.inUse();
-    engine::exportText(state.blocks, path.c_str(), slot.formatCode, slot.polar, state.windows.main);
+    engine::exportText(state.blocks(), path.c_str(), slot.formatCode, slot.polar, state.windows.main);
 }
 
 void chooseScriptDirectory(ShellState& state) {

@@ -44,7 +44,8 @@ TEST(TextWrap, BreaksAtTheFitPointOrBeforeABreakCharacter) {
     // fit the first line's 210 pixels, 20 each later line's 200.
     const std::u16string thirty(30, u'a');
     const std::u16string plus = std::u16string(19, u'a') + u"+" + std::u16string(9, u'b');
-    const std::u16string farBreak = u"+" + std::u16string(40, u'x');
+    std::u16string farBreak(41, u'x');
+    farBreak[0] = u'+';
     const std::u16string longSpace = std::u16string(25, u'c') + u" " + std::u16string(10, u'd');
     const WrapCase cases[] = {
         {"thirty letters", thirty, 3, false, {{0, 21}, {21, 9}}, false},
@@ -80,27 +81,29 @@ class BlockViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::resetEngine();
-        list = std::make_unique<engine::BlockList>();
+        doc = std::make_unique<WorkspaceDocument>();
+        list = &doc->blocks();
         surface = platformCreateSurface(kClientWidth, kBlockAreaFullScreen);
         ASSERT_NE(surface, nullptr);
         paint();
     }
     void TearDown() override {
         platformDestroySurface(surface);
-        list.reset();
+        list = nullptr;
+        doc.reset();
         testing::resetEngine();
     }
 
     // Types a line into the active block and presses EXE, then repaints as
     // the window would.
     void enter(std::u16string_view text) {
-        list->setEditLine(text);
-        view.exe(*list, engine::ExeMode::Normal);
+        doc->setEditText(text);
+        view.exe(*doc, ExeMode::Normal);
         paint();
     }
     void paint() {
-        const std::u16string& line = list->editLine();
-        view.draw(*list, surface, {line, int32_t(line.size()), int32_t(line.size()), false});
+        const std::u16string line = doc->editText();
+        view.draw(*doc, surface, {line, int32_t(line.size()), int32_t(line.size()), false});
     }
     PlatformColour at(int x, int y) const { return platformSurfacePixel(surface, x, y); }
     // Whether `text` in `font` appears at (x, y) on a `background` fill.
@@ -118,7 +121,8 @@ class BlockViewTest : public ::testing::Test {
         return same;
     }
 
-    std::unique_ptr<engine::BlockList> list;
+    std::unique_ptr<WorkspaceDocument> doc;
+    engine::BlockList* list = nullptr;
     BlockView view;
     PlatformSurface* surface = nullptr;
 };
@@ -158,8 +162,8 @@ TEST_F(BlockViewTest, HeightsFollowTheRowsSettingAndTheAnswer) {
 TEST_F(BlockViewTest, ThreeEditLinesLeaveOneAnswerRowWithRowsThree) {
     view.display().rows = 3;
     enter(u"{1,2|3,4|5,6}");
-    list->setActive(0);
-    EXPECT_TRUE(view.setEditLineCount(*list, 7));  // clamped to 3
+    doc->setActive(0);
+    EXPECT_TRUE(view.setEditLineCount(*doc, 7));  // clamped to 3
     EXPECT_EQ(view.editLineCount(), 3);
     EXPECT_EQ(view.height(*list, 0, true), 4 * kRowHeight);
     EXPECT_EQ(view.height(*list, 0, false), 4 * kRowHeight);
@@ -178,8 +182,8 @@ TEST_F(BlockViewTest, ThreeByTwoAnswerShowsItsFirstColumnAndDots) {
     // The executed block and a new one don't fit 112 pixels together: the
     // new block exists but the answer stays active and in view.
     EXPECT_EQ(list->count(), 2);
-    EXPECT_EQ(list->active(), 0);
-    EXPECT_EQ(list->editLine(), u"{1,2|3,4|5,6}");
+    EXPECT_EQ(doc->active(), 0);
+    EXPECT_EQ(doc->editText(), u"{1,2|3,4|5,6}");
     EXPECT_EQ(view.height(*list, 0, true), 112);
     testing::snapshot(surface, "block_three_by_two");
     EXPECT_TRUE(shows(2, 28, u"3x2", labelFont(), kWhite));
@@ -193,8 +197,8 @@ TEST_F(BlockViewTest, ThreeByTwoAnswerShowsItsFirstColumnAndDots) {
 
     // With room for all six elements... there never is; with a 2 x 1 answer
     // the flag goes again.
-    list->setEditLine(u"{1|2}");
-    view.exe(*list, engine::ExeMode::Normal);
+    doc->setEditText(u"{1|2}");
+    view.exe(*doc, ExeMode::Normal);
     paint();
     EXPECT_EQ(list->block(0).flags() & engine::kAnswerCutFlag, 0u);
 }
@@ -204,7 +208,7 @@ TEST_F(BlockViewTest, ColumnLabelsNameTheSecondColumn) {
     view.setBlockAreaHeight(kBlockAreaFullScreen);
     enter(u"{7,8}");
     enter(u"0");
-    list->setActive(1);
+    doc->setActive(1);
     paint();
     EXPECT_TRUE(shows(2, 28, u"1x2", labelFont(), kGrey));
     EXPECT_TRUE(shows(30, 28, number(7), answerFont(), kGrey));
@@ -256,7 +260,7 @@ TEST_F(BlockViewTest, ScriptRowsSettingShowsExpressionsOnly) {
     enter(u"1+1");
     enter(kFailing);
     enter(u"*note");
-    list->setActive(3);
+    doc->setActive(3);
     paint();
     testing::snapshot(surface, "block_script_rows");
     for (int i = 0; i < 4; ++i) EXPECT_EQ(view.height(*list, i, i == 3), 28) << i;
@@ -311,7 +315,7 @@ TEST_F(BlockViewTest, ExeOnTheLastBlockScrollsUntilBothFit) {
     for (int i = 0; i < 4; ++i) enter(u"1");
     // 56-pixel blocks in a 112-pixel area: the executed block and the new
     // one fill it.
-    EXPECT_EQ(list->active(), 4);
+    EXPECT_EQ(doc->active(), 4);
     EXPECT_EQ(view.firstVisible(), 3);
     EXPECT_EQ(view.activeTop(), 56);
 }
@@ -321,53 +325,77 @@ TEST_F(BlockViewTest, ExeAboveTheLastScrollsWhenTheBlockGrows) {
     view.display().rows = 3;
     // Blocks 1 (top 0) and 2 (top 56) in view, block 2 active; its new
     // answer needs 112 pixels, more than the 56 below its top.
-    list->setActive(2);
+    doc->setActive(2);
     view.setFirstVisible(*list, 1);
     paint();
     ASSERT_EQ(view.activeTop(), 56);
-    list->setEditLine(u"{1,2,3}");
-    view.exe(*list, engine::ExeMode::Normal);
+    doc->setEditText(u"{1,2,3}");
+    view.exe(*doc, ExeMode::Normal);
     EXPECT_EQ(list->count(), 4);
-    EXPECT_EQ(list->active(), 2);
+    EXPECT_EQ(doc->active(), 2);
     EXPECT_EQ(view.firstVisible(), 2);
     // From the top of the area it fits: no scrolling.
     paint();
     ASSERT_EQ(view.activeTop(), 0);
-    list->setEditLine(u"{4,5,6}");
-    view.exe(*list, engine::ExeMode::Normal);
+    doc->setEditText(u"{4,5,6}");
+    view.exe(*doc, ExeMode::Normal);
     EXPECT_EQ(view.firstVisible(), 2);
 }
 
 TEST_F(BlockViewTest, MovingBetweenBlocksKeepsTheActiveOneInView) {
     for (int i = 0; i < 5; ++i) enter(u"1");  // 6 blocks, the last active
     ASSERT_EQ(view.firstVisible(), 4);
-    EXPECT_TRUE(view.moveUp(*list));
-    EXPECT_EQ(list->active(), 4);
+    EXPECT_TRUE(view.moveUp(*doc));
+    EXPECT_EQ(doc->active(), 4);
     EXPECT_EQ(view.firstVisible(), 4);
-    EXPECT_TRUE(view.moveUp(*list));
-    EXPECT_EQ(list->active(), 3);
+    EXPECT_TRUE(view.moveUp(*doc));
+    EXPECT_EQ(doc->active(), 3);
     EXPECT_EQ(view.firstVisible(), 3);
-    for (int i = 0; i < 3; ++i) view.moveUp(*list);
-    EXPECT_EQ(list->active(), 0);
-    EXPECT_FALSE(view.moveUp(*list));
+    for (int i = 0; i < 3; ++i) view.moveUp(*doc);
+    EXPECT_EQ(doc->active(), 0);
+    EXPECT_FALSE(view.moveUp(*doc));
     EXPECT_EQ(view.firstVisible(), 0);
     // Down: as many blocks above the active one stay in view as fit.
-    EXPECT_TRUE(view.moveDown(*list));
+    EXPECT_TRUE(view.moveDown(*doc));
     EXPECT_EQ(view.firstVisible(), 0);
-    EXPECT_TRUE(view.moveDown(*list));
-    EXPECT_EQ(list->active(), 2);
+    EXPECT_TRUE(view.moveDown(*doc));
+    EXPECT_EQ(doc->active(), 2);
     EXPECT_EQ(view.firstVisible(), 1);
     // A changed block is committed on the way.
-    list->setEditLine(u"5");
-    view.moveDown(*list);
+    doc->setEditText(u"5");
+    view.moveDown(*doc);
     EXPECT_EQ(list->block(2).text(), u"5");
-    EXPECT_EQ(list->active(), 3);
+    EXPECT_EQ(doc->active(), 3);
     // Down on a changed last block is EXE.
-    list->setActive(5);
-    list->setEditLine(u"9");
-    view.moveDown(*list);
+    doc->setActive(5);
+    doc->setEditText(u"9");
+    view.moveDown(*doc);
     EXPECT_EQ(list->count(), 7);
     EXPECT_EQ(list->block(5).text(), u"9");
+}
+
+TEST_F(BlockViewTest, AClickActivatesTheBlockUnderIt) {
+    for (int i = 0; i < 3; ++i) enter(u"1");  // 56-pixel blocks; 2 and 3 in view
+    ASSERT_EQ(view.firstVisible(), 2);
+    struct Case {
+        int32_t y;
+        int block;
+    } cases[] = {{0, 2}, {55, 2}, {56, 3}, {111, 3}, {112, -1}, {-1, -1}};
+    for (const Case& c : cases) EXPECT_EQ(view.blockAt(*doc, c.y), c.block) << c.y;
+    // The new text of the last block is committed, without a new block.
+    doc->setEditText(u"7");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 10));
+    EXPECT_EQ(doc->active(), 2);
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(list->block(3).text(), u"7");
+    EXPECT_FALSE(view.activateBlockAt(*doc, 10));  // already active
+    EXPECT_FALSE(view.activateBlockAt(*doc, 200));
+    // From a block above the last, a changed text is executed on the way.
+    doc->setEditText(u"5");
+    EXPECT_TRUE(view.activateBlockAt(*doc, 60));
+    EXPECT_EQ(list->block(2).text(), u"5");
+    EXPECT_EQ(doc->active(), 3);
+    EXPECT_EQ(doc->editText(), u"7");
 }
 
 TEST_F(BlockViewTest, ScrollBarMovesTheFirstVisibleBlock) {
@@ -397,8 +425,8 @@ TEST_F(BlockViewTest, AGrowingExpressionLineScrollsOneBlock) {
     for (int i = 0; i < 2; ++i) enter(u"1");
     ASSERT_EQ(view.activeTop(), 56);
     const int first = view.firstVisible();
-    EXPECT_FALSE(view.setEditLineCount(*list, 1));
-    EXPECT_TRUE(view.setEditLineCount(*list, 2));
+    EXPECT_FALSE(view.setEditLineCount(*doc, 1));
+    EXPECT_TRUE(view.setEditLineCount(*doc, 2));
     EXPECT_EQ(view.firstVisible(), first + 1);
 }
 

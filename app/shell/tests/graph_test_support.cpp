@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/engine_state.h"
 #include "engine/library_table.h"
 #include "engine/value_stack.h"
 #include "engine/variables.h"
@@ -165,10 +166,8 @@ void installFakeLibrary() {
 }
 
 void GraphTest::SetUp() {
-    engine::resetVariables();
+    engine::engineState().reset();
     engine::resetLibraries();
-    engine::resetStack();
-    engine::resetWorkspaceSettings();
     blocks_ = std::make_unique<engine::BlockList>();
     model_ = std::make_unique<GraphModel>(*blocks_, engine::workspaceSettings());
 }
@@ -176,17 +175,15 @@ void GraphTest::SetUp() {
 void GraphTest::TearDown() {
     model_.reset();
     blocks_.reset();
+    engine::engineState().reset();
     engine::resetLibraries();
-    engine::resetVariables();
-    engine::resetWorkspaceSettings();
 }
 
 engine::EquationBlock& GraphTest::enter(std::u16string_view text, int colour) {
     engine::BlockList& list = *blocks_;
     const int index = list.count() - 1;
-    list.setActive(index);
-    list.setEditLine(text);
-    list.exe(engine::ExeMode::Normal);
+    list.execute(index, text);
+    list.appendEmpty();
     engine::EquationBlock& block = list.block(index);
     block.setFlags((block.flags() & ~engine::kGraphColourMask) | uint32_t(colour));
     return block;

@@ -8,6 +8,7 @@
 #include "engine/key_help.h"
 #include "engine/keyword_table.h"
 #include "shell/help_strings.h"
+#include "shell/key_routing.h"
 
 namespace shell {
 namespace {
@@ -47,6 +48,18 @@ TEST(HelpStrings, EveryKeywordOperatorCharacterAndPrefixHasOne) {
     // "V:", "i0" and "0x", which no lookup names.
     for (uint32_t code : {5110u, 768u, 5116u}) EXPECT_NE(helpFor(code), nullptr) << code;
     EXPECT_EQ(KEYPAD_HELP_ID(5110u), 37878u);
+}
+
+TEST(HelpStrings, TheProgramModuleServesThem) {
+    PlatformModule* program = mainProgramModule();
+    char16_t text[256];
+    ASSERT_GT(platformLoadString(program, 37878, text, 256), 0u);
+    EXPECT_EQ(std::u16string(text), std::u16string(helpFor(5110)));
+    // It has no other symbols, and freeing it leaves it working.
+    EXPECT_EQ(platformModuleSymbol(program, "GetOperator"), nullptr);
+    EXPECT_EQ(platformFreeModule(program), 1);
+    EXPECT_GT(platformLoadString(program, KEYPAD_HELP_ID(0x0415u), text, 256), 0u);
+    EXPECT_EQ(platformLoadString(program, 12345, text, 256), 0u);
 }
 
 TEST(HelpStrings, IdsAreUnique) {

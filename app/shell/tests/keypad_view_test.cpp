@@ -138,6 +138,28 @@ TEST_F(KeypadViewTest, IndicatorsRpnBadgeNameAndQuickSelects) {
     EXPECT_NE(at(184, 94), PLATFORM_RGB(170, 0, 0));
 }
 
+TEST_F(KeypadViewTest, DrawsAtTheTargetsScale) {
+    input.page = 4;
+    input.helpMode = true;
+    paint();
+    PlatformSurface* twice = platformCreateScaledSurface(kKeypadViewWidth, kKeypadViewHeight, 2);
+    ASSERT_NE(twice, nullptr);
+    view.draw(twice, 0, 0, input);
+    EXPECT_EQ(platformSurfaceScale(view.composition()), 2);
+    // Both device pixels of a band row, and the help icon, at twice the size.
+    EXPECT_EQ(platformSurfaceDevicePixel(twice, 10, 0), pageBandColour(4));
+    EXPECT_EQ(platformSurfaceDevicePixel(twice, 10, 3), pageBandColour(4));
+    EXPECT_EQ(platformSurfaceDevicePixel(twice, 10, 4), platformSurfacePixel(surface, 10, 2));
+    EXPECT_EQ(platformSurfaceDevicePixel(twice, 2 * (224 + 2), 2 * (116 + 8)),
+              PLATFORM_RGB(30, 90, 200));
+    platformDestroySurface(twice);
+    // Back at scale 1 the view is as before.
+    std::vector<PlatformColour> before;
+    for (int y = 0; y < kKeypadViewHeight; ++y) before.push_back(at(100, y));
+    paint();
+    for (int y = 0; y < kKeypadViewHeight; ++y) ASSERT_EQ(at(100, y), before[size_t(y)]) << y;
+}
+
 TEST_F(KeypadViewTest, NoLibraryLeavesAWhiteLegend) {
     input.libraryIndex = 1;  // no LoadBMP
     input.page = 3;

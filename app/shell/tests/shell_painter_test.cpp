@@ -27,13 +27,12 @@ class ShellPainterTest : public ::testing::Test {
     void TearDown() override {
         platformDestroySurface(blockArea);
         platformDestroySurface(keypad);
-        if (state->windows.edit != nullptr) platformEditDestroy(state->windows.edit);
         state.reset();
         testing::resetEngine();
     }
     void enter(std::u16string_view text) {
-        state->blocks.setEditLine(text);
-        state->view.exe(state->blocks, engine::ExeMode::Normal);
+        state->document.setEditText(text);
+        state->view.exe(state->document, ExeMode::Normal);
         painter.paintBlockArea(*state, blockArea);
     }
     void useRows(int rows) {
@@ -63,7 +62,6 @@ TEST_F(ShellPainterTest, ScriptRowsSlotGivesOneRowBlocks) {
 }
 
 TEST_F(ShellPainterTest, TheEditModelGivesTheLineAndItsSelection) {
-    state->windows.edit = platformEditCreate();
     platformEditSetText(state->windows.edit, u"2*sin(1)");
     platformEditSetSelection(state->windows.edit, 2, 5);
     painter.paintBlockArea(*state, blockArea);
@@ -87,17 +85,15 @@ TEST_F(ShellPainterTest, KeypadFollowsTheState) {
 }
 
 TEST_F(ShellPainterTest, HelpRestoresTheRpnDisplay) {
-    state->windows.composition = platformEditCreate();
-    state->blocks.setRpnDisplay(true);
+    state->document.setRpnDisplay(true);
     bool seen = true;
     const auto help = showKeyHelp(*state, u'4', nullptr, [&](uint32_t, PlatformWindow target) {
-        seen = state->blocks.rpnDisplay();
+        seen = state->document.rpnDisplay();
         platformEditReplaceSelection(target, u"4");
     });
     ASSERT_TRUE(help.has_value());
     EXPECT_FALSE(seen);
-    EXPECT_TRUE(state->blocks.rpnDisplay());
-    platformEditDestroy(state->windows.composition);
+    EXPECT_TRUE(state->document.rpnDisplay());
 }
 
 }  // namespace

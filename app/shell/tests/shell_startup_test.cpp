@@ -122,7 +122,7 @@ TEST_F(ShellStartup, DestroySavesTheWorkspaceAndPreferencesForTheNextRun) {
     EXPECT_EQ(state().formats.current, 2);
     EXPECT_EQ(state().formats.inUse().formatCode, 0x0103);
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"a=6", u"a*7", u""}));
-    EXPECT_EQ(blocks().active(), 2);
+    EXPECT_EQ(doc().active(), 2);
     EXPECT_EQ(blocks().block(1).answer()->re[0], 42.0);
 }
 
@@ -132,8 +132,8 @@ TEST_F(ShellStartup, StartupWorkspaceIsLoadedAndEvaluatedWhenNoDefaultExists) {
     start();
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"k=5", u"k*2"}));
     EXPECT_EQ(blocks().block(1).answer()->re[0], 10.0);
-    EXPECT_EQ(blocks().active(), 1);
-    EXPECT_EQ(blocks().editLine(), u"k*2");
+    EXPECT_EQ(doc().active(), 1);
+    EXPECT_EQ(doc().editText(), u"k*2");
 }
 
 TEST_F(ShellStartup, TheCommandLineOpensOnlyAWorkspaceFile) {
@@ -154,7 +154,7 @@ TEST_F(ShellStartup, TheCommandLineOpensOnlyAWorkspaceFile) {
     for (const Row& row : rows) {
         start(row.commandLine);
         EXPECT_EQ(blocks().block(0).text(), row.firstText) << std::string(row.commandLine.begin(), row.commandLine.end());
-        EXPECT_EQ(blocks().active(), blocks().count() - 1);
+        EXPECT_EQ(doc().active(), blocks().count() - 1);
         EXPECT_TRUE(backend_.messageBoxes().empty());
     }
     // A missing ".ovw" file reports that it cannot be opened.

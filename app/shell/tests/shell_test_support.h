@@ -48,7 +48,8 @@ protected:
     void stop();
 
     ShellState& state() { return *state_; }
-    engine::BlockList& blocks() { return state_->blocks; }
+    engine::BlockList& blocks() { return state_->blocks(); }
+    WorkspaceDocument& doc() { return state_->document; }
     // Types the text on page 0 and presses Enter.
     void enter(std::u16string_view text);
     // Advances the virtual clock.

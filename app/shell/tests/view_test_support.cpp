@@ -2,10 +2,8 @@
 
 #include <string>
 
+#include "engine/engine_state.h"
 #include "engine/library_table.h"
-#include "engine/value_stack.h"
-#include "engine/variables.h"
-#include "engine/workspace_settings.h"
 
 namespace shell::testing {
 namespace {
@@ -21,10 +19,8 @@ OperatorCode noCharacter(char16_t) {
 }  // namespace
 
 void resetEngine() {
-    engine::resetVariables();
+    engine::engineState().reset();
     engine::resetLibraries();
-    engine::resetStack();
-    engine::resetWorkspaceSettings();
 }
 
 int addFakeLibrary(const char16_t* name, KeypadLoadBMPFn loadBitmap, KeypadMapKeyboardFn mapKeys,

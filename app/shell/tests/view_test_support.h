@@ -8,8 +8,7 @@
 
 namespace shell::testing {
 
-// Empties the variables, the library table, the value stack and the
-// Workspace settings.
+// The engine's start-up state, with an empty library table.
 void resetEngine();
 
 // Enters a library that knows no names or characters unless `names` says

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace advanced {
 
@@ -28,14 +29,7 @@ constexpr OperatorCode kLti = 0x14F5;
 // Statuses doOperation returns: 0, one of the main program's messages (below
 // 100) or one of this library's own (101 to 105).
 using Status = int32_t;
-constexpr Status kOk = 0;
-constexpr Status kWrongParameterCount = 6;
-constexpr Status kRequiresString = 8;
-constexpr Status kIncompatibleDataTypes = 9;
-constexpr Status kInvalidParameter = 14;
-constexpr Status kIncompatibleMatrices = 51;
-constexpr Status kValueOutOfBounds = 56;
-constexpr Status kMatrixTooBig = 62;
+using namespace orvana;
 constexpr Status kNoBracket = 101;
 constexpr Status kNoRoot = 102;
 constexpr Status kTooManyIterations = 103;

@@ -68,6 +68,8 @@ Status integOperator(const Call& call) {
         else
             result = rombergIntegral(f, a, b, method.tolerance);
     }
+    // An integrand that failed somewhere has no integral.
+    if (const Status s = formula.failure(); s != kOk) result = {0.0, s};
     copyValMatrix(&args[0], result.value, 0.0);
     *call.top = int16_t(args.firstSlot());
     return result.status;
@@ -100,9 +102,10 @@ Status ddtOperator(const Call& call) {
         const double f4 = formula.at(x, x0 + 2.0 * d);
         derivative = (f1 - 8.0 * f2 + 8.0 * f3 - f4) / (12.0 * d);
     }
-    copyValMatrix(&args[0], derivative, 0.0);
+    const Status failed = formula.failure();
+    copyValMatrix(&args[0], failed == kOk ? derivative : 0.0, 0.0);
     *call.top = int16_t(args.firstSlot());
-    return kOk;
+    return failed;
 }
 
 }  // namespace advanced

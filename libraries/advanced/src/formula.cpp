@@ -75,9 +75,24 @@ double Formula::at(const Variable& variable, double x) {
 }
 
 double Formula::value() {
-    if (result_ == nullptr) return std::numeric_limits<double>::quiet_NaN();
-    lastStatus_ = services_->runCode(list_, result_, angleMode_);
+    if (result_ == nullptr || failure_ != 0) return std::numeric_limits<double>::quiet_NaN();
+    failure_ = services_->runCode(list_, result_, angleMode_);
+    if (failure_ != 0) return std::numeric_limits<double>::quiet_NaN();
     return isNumeric(*result_) ? result_->re[0] : std::numeric_limits<double>::quiet_NaN();
+}
+
+Status Formula::failure() const {
+    // Below 100 the low byte names one of the main program's messages,
+    // whichever library gave it.
+    const Status message = failure_ & 0xFFu;
+    if (failure_ == 0) return kOk;
+    return message != 0 && message < 100 ? message : kInvalidParameter;
+}
+
+bool Formula::takeFailure() {
+    const bool failed = failure_ != 0;
+    failure_ = 0;
+    return failed;
 }
 
 }  // namespace advanced

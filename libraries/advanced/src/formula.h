@@ -64,19 +64,26 @@ public:
     // Compiles the text of a string value; gives the compiler's status.
     Status compile(const Matrix& text);
     // Sets the variable to x and runs the formula; the real part of the
-    // result's first element (NaN when the result is not a number). The
-    // run's status is kept for lastStatus.
+    // result's first element (NaN when the result is not a number). After a
+    // run has failed, the formula is not run again and gives NaN, until the
+    // failure is taken.
     double at(const Variable& variable, double x);
     // Runs the formula with the variables as they are.
     double value();
-    uint16_t lastStatus() const { return lastStatus_; }
+    // The code of the run that failed, as this library can report it (0 when
+    // none failed): the main program's messages keep their number; a message
+    // of another library cannot be routed through this one and becomes 14.
+    Status failure() const;
+    // True when a run has failed; the failure is forgotten, so that the
+    // formula runs again.
+    bool takeFailure();
 
 private:
     const HostServices* services_;
     int32_t angleMode_;
     Token* list_ = nullptr;
     Matrix* result_ = nullptr;
-    uint16_t lastStatus_ = 0;
+    uint16_t failure_ = 0;
 };
 
 }  // namespace advanced

@@ -89,6 +89,8 @@ int32_t drawSolution(const GraphCall& call, const Matrix& text, Equation equatio
         };
         if (!integrateOverGrid(equation, xs, initial, ys)) return kNoTrace;
     }
+    // A formula that failed at some point draws nothing.
+    if (formula.failure() != kOk) return kFormulaFailed;
     KeypadCurve* curve = curveFor(call, xs.size());
     if (curve == nullptr) return kNoTrace;
     finishCurve(call, *curve, xs, ys);
@@ -174,6 +176,7 @@ int32_t graphInteg(const GraphCall& call) {
         const SavedValue saved(x);
         runningIntegral(formula, x, a, xs, ys);
     }
+    if (formula.failure() != kOk) return kFormulaFailed;
     KeypadCurve* curve = curveFor(call, xs.size());
     if (curve == nullptr) return kNoTrace;
     finishCurve(call, *curve, xs, ys);

@@ -4,53 +4,25 @@
 #include "advanced_codes.h"
 #include "graph_traces.h"
 #include "keypad.h"
-#include "keypad_support/name_table.h"
+#include "keypad_support/operator_table.h"
 #include "operators.h"
 
 namespace advanced {
 namespace {
 
-// Looked up in this order.
-constexpr keypad_support::Name kNames[] = {
-    {u"integ", kInteg}, {u"rk", kRk},     {u"lti", kLti},   {u"roots", kRoots}, {u"solve", kSolve},
-    {u"ddt", kDdt},     {u"augc", kAugc}, {u"augr", kAugr}, {u"size", kSize},   {u"fill", kFill},
-    {u"ones", kOnes},   {u"eig", kEig},   {u"aug", kAug},
-};
-
 using Operator = Status (*)(const Call&);
 
-Operator operatorFor(OperatorCode op) {
-    switch (op) {
-        case kInteg:
-            return integOperator;
-        case kRoots:
-            return rootsOperator;
-        case kSolve:
-            return solveOperator;
-        case kDdt:
-            return ddtOperator;
-        case kAugc:
-            return augcOperator;
-        case kSize:
-            return sizeOperator;
-        case kOnes:
-            return onesOperator;
-        case kFill:
-            return fillOperator;
-        case kAugr:
-            return augrOperator;
-        case kEig:
-            return eigOperator;
-        case kAug:
-            return augOperator;
-        case kRk:
-            return rkOperator;
-        case kLti:
-            return ltiOperator;
-        default:
-            return nullptr;
-    }
-}
+// Every operator, its name and its function; names are looked up in this
+// order.
+constexpr keypad_support::Operator<Operator> kOperators[] = {
+    {kInteg, u"integ", integOperator}, {kRk, u"rk", rkOperator},
+    {kLti, u"lti", ltiOperator},       {kRoots, u"roots", rootsOperator},
+    {kSolve, u"solve", solveOperator}, {kDdt, u"ddt", ddtOperator},
+    {kAugc, u"augc", augcOperator},    {kAugr, u"augr", augrOperator},
+    {kSize, u"size", sizeOperator},    {kFill, u"fill", fillOperator},
+    {kOnes, u"ones", onesOperator},    {kEig, u"eig", eigOperator},
+    {kAug, u"aug", augOperator},
+};
 
 }  // namespace
 }  // namespace advanced
@@ -58,7 +30,7 @@ Operator operatorFor(OperatorCode op) {
 extern "C" {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    return name == nullptr ? 0 : keypad_support::findName(advanced::kNames, name);
+    return name == nullptr ? 0 : keypad_support::codeOfName(advanced::kOperators, name);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t) {
@@ -68,7 +40,7 @@ PLATFORM_API OperatorCode GetOperator(char16_t) {
 PLATFORM_API int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t, Matrix* stack,
                                  int16_t* top, const HostServices* services) {
     using namespace advanced;
-    const Operator perform = operatorFor(op);
+    const Operator perform = keypad_support::handlerOf(kOperators, op);
     if (perform == nullptr || stack == nullptr || top == nullptr || services == nullptr) return 0;
     return perform(Call{stack, top, services, angleMode});
 }

@@ -1,6 +1,7 @@
-// Romberg integration. The extrapolation divides by 4^i, not by 4^i - 1:
-// the results users know depend on it, and it still converges (one level
-// later than the textbook form).
+// Romberg integration: trapezoid sums over 10, 20, 40, ... panels and
+// Richardson extrapolation with the factor 4^i - 1, which removes the h^2i
+// error term at level i, so polynomials of degree 3 or less are integrated
+// exactly and the tolerance bounds the change of the extrapolated value.
 #include "romberg_integration.h"
 
 #include <cmath>
@@ -35,10 +36,10 @@ Integral rombergIntegral(const PointFunction& f, double a, double b, double tol)
         points *= 2;
         s += 2.0 * sum;
         t[1][n + 1] = s * h * 0.5;
-        double divisor = 1.0;
+        double power = 1.0;
         for (int i = 1; i <= n; ++i) {
-            divisor *= 4.0;
-            t[i + 1][n + 1] = t[i][n + 1] + (t[i][n + 1] - t[i][n]) / divisor;
+            power *= 4.0;
+            t[i + 1][n + 1] = t[i][n + 1] + (t[i][n + 1] - t[i][n]) / (power - 1.0);
         }
         // A NaN difference is "greater" in no way: it converges nowhere.
         const double change = std::fabs(t[n + 1][n + 1] - t[n][n + 1]);

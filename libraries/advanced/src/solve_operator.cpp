@@ -43,9 +43,12 @@ Status solveOperator(const Call& call) {
             copyValMatrix(variable.value(), 0.0, 0.0);
         const SavedValue saved(variable);
         copyValMatrix(variable.value(), 0.0, 0.0);
+        // Only the first run of the unbounded start may fail: it is tried
+        // again a little off 0.
         root = findRoot([&](double at) { return formula.at(variable, at); },
-                        [&] { return formula.lastStatus() != 0; }, bounds);
+                        [&] { return formula.takeFailure(); }, bounds);
     }
+    if (const Status s = formula.failure(); s != kOk) root = {0.0, s};
     copyValMatrix(&args[0], root.value, 0.0);
     *call.top = int16_t(args.firstSlot());
     return root.status;

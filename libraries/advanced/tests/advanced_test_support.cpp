@@ -1,5 +1,6 @@
 #include "advanced_test_support.h"
 
+#include "engine/engine_state.h"
 #include "engine/evaluator.h"
 #include "engine/library_loader.h"
 #include "engine/library_table.h"
@@ -33,15 +34,12 @@ void AdvancedTest::TearDownTestSuite() {
 }
 
 void AdvancedTest::SetUp() {
-    engine::resetVariables();
-    engine::resetUserFunctions();
-    engine::setStackTop(engine::kBlockStartTop);
+    engine::engineState().reset();
 }
 
 void AdvancedTest::TearDown() {
     EXPECT_EQ(engine::stackTop(), engine::kBlockStartTop);
-    engine::resetVariables();
-    engine::resetStack();
+    engine::engineState().reset();
 }
 
 const KeypadLibrary& AdvancedTest::library() {

@@ -15,11 +15,16 @@ TEST_F(Calculus, IntegrationMethods) {
         double expected;
         double tolerance;
     } rows[] = {
-        // Romberg with its 4^i divisor stops at level 4.
-        {u"integ(\"x*x\",0,3)", 9.0000336330570, 1e-12},
-        {u"integ(\"x*x\",0,3,\"x\")", 9.0000336330570, 1e-12},
-        // Tolerance 1: one level, T(2,2).
-        {u"integ(\"x*x\",0,3,1)", 9.0028125, 1e-13},
+        // Richardson extrapolation makes Romberg exact for cubics.
+        {u"integ(\"x*x\",0,3)", 9.0, 1e-13},
+        {u"integ(\"x*x\",0,3,\"x\")", 9.0, 1e-13},
+        {u"integ(\"x*x*x\",-1,2)", 3.75, 1e-13},
+        // Tolerance 1: one level, T(2,2), already Simpson's exact value.
+        {u"integ(\"x*x\",0,3,1)", 9.0, 1e-13},
+        // The tolerance bounds the error.
+        {u"integ(\"x*x*x*x\",0,1)", 0.2, 1e-6},
+        {u"integ(\"1/(1+x)\",0,1,1E-10)", 0.69314718055994531, 1e-10},
+        {u"integ(\"1/(1+x*x)\",0,1,1E-12)", 0.78539816339744831, 1e-12},
         {u"integ(\"x*x\",0,3,4)", 9.0, 1e-13},
         {u"integ(\"x*x\",0,3,5)", 9.0, 1e-13},
         // Simpson is exact for cubics on any even partition.
@@ -153,6 +158,28 @@ TEST_F(Calculus, ArgumentRefusals) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(run(row.line).status, routed(row.code)) << narrow(row.line);
+}
+
+TEST_F(Calculus, AFailingEvaluationEndsTheOperatorWithItsCode) {
+    // 1/x has no value at 0: division by zero, code 52.
+    const struct {
+        std::u16string_view line;
+        uint16_t code;
+    } rows[] = {
+        {u"integ(\"1/x\",0,1)", 52},
+        {u"integ(\"1/x\",0,1,4)", 52},
+        {u"integ(\"1/(x-0.5)\",0,1,1E-3)", 52},
+        {u"ddt(\"1/x\",0.5)", 52},
+        {u"solve(\"1/(x-1)\",1,2)", 52},
+        {u"integ(\"zero(0,1)\",0,1)", 14},
+    };
+    runOk(u"x=1");
+    for (const auto& row : rows)
+        EXPECT_EQ(run(row.line).status, routed(row.code)) << narrow(row.line);
+    EXPECT_EQ(variable(u"x").re(), 1.0);
+    // Only the first run of solve's unbounded start may fail: it starts
+    // again off 0.
+    EXPECT_NEAR(run(u"solve(\"1/x-1\")").re(), 1.0, 1e-7);
 }
 
 TEST_F(Calculus, CompileFailuresComeBackUnchanged) {

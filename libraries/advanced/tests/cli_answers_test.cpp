@@ -40,10 +40,14 @@ TEST(AdvancedFromTheCommandLine, Answers) {
     const std::string out = runCli(
         "--format 0x010E -e 'roots(1,-3,2)' -e 'eig({2,0|0,3})' -e 'integ(\"x^2\",0,3)' "
         "-e 'solve(\"x^2-2\",0,2)' -e 'solve(\"x^2+1\",-1,1)' -e 'roots(5)' "
-        "-e 'lti(1,0,1,\"0\",{1})' -e 'eig({1,2})'");
+        "-e 'lti(1,0,1,\"0\",{1})' -e 'eig({1,2})' -e 'integ(\"sin(x)\",0,pi,1E-10)' "
+        "-e 'integ(\"ln(x)\",0,1)'");
     EXPECT_EQ(answerOf(out, "roots(1,-3,2)"), "1.0000000000000E+000;2.0000000000000E+000");
     EXPECT_EQ(answerOf(out, "eig({2,0|0,3})"), "2.0000000000000E+000;3.0000000000000E+000");
-    EXPECT_EQ(answerOf(out, "integ(\"x^2\",0,3)"), "9.0000336330570E+000");
+    EXPECT_EQ(answerOf(out, "integ(\"x^2\",0,3)"), "9.0000000000000E+000");
+    EXPECT_EQ(answerOf(out, "integ(\"sin(x)\",0,pi,1E-10)"), "2.0000000000000E+000");
+    // ln has no value at 0: the integral fails with that evaluation's code.
+    EXPECT_EQ(answerOf(out, "integ(\"ln(x)\",0,1)"), "Error:Invalidparametervalue");
     EXPECT_EQ(answerOf(out, "solve(\"x^2-2\",0,2)"), "1.4142135623731E+000");
     EXPECT_EQ(answerOf(out, "solve(\"x^2+1\",-1,1)"), "Error:Boundsdonotbracketasingleroot");
     EXPECT_EQ(answerOf(out, "roots(5)"), "Error:Cannotfindanyroot");

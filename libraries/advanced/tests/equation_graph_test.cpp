@@ -217,6 +217,11 @@ TEST_F(GraphedEquations, CallsWithoutACurve) {
     EXPECT_EQ(graph(u"rk(\"(y\",1)"), kDrawn);
     EXPECT_EQ(graph(u"lti(1,1,\"(x\")"), kDrawn);
     EXPECT_EQ(traceCount_, 0);
+    // So does one whose evaluation fails somewhere on the grid (1/0 at x = 0).
+    EXPECT_EQ(graph(u"rk(\"1/x\",1)"), kDrawn);
+    EXPECT_EQ(graph(u"lti(1,1,\"1/x\")"), kDrawn);
+    EXPECT_EQ(graph(u"integ(\"1/x\",0,x,\"x\")"), kDrawn);
+    EXPECT_EQ(traceCount_, 0);
     // The table is full.
     traceCount_ = KEYPAD_CURVE_COUNT;
     EXPECT_EQ(graph(u"rk(\"y\",1)"), 0);

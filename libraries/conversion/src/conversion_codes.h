@@ -4,6 +4,7 @@
 #define ORVANA_CONVERSION_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace conversion {
 
@@ -14,10 +15,7 @@ inline constexpr OperatorCode kNow = 0x2300;
 inline constexpr OperatorCode kMonthDayYear = 0x2315;
 inline constexpr OperatorCode kSerialDate = 0x2435;
 
-inline constexpr int32_t kIncompatibleDataTypes = 9;
-inline constexpr int32_t kDivideByZero = 10;
-inline constexpr int32_t kInvalidParameter = 14;
-inline constexpr int32_t kNotSupported = 55;
+using namespace orvana;
 
 }  // namespace conversion
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace graphing {
 
@@ -23,12 +24,7 @@ inline constexpr OperatorCode kTitle = 0x1BF5;
 
 // Statuses of doOperation: 0 or one of the main program's messages.
 using Status = int32_t;
-inline constexpr Status kOk = 0;
-inline constexpr Status kWrongParameterCount = 6;
-inline constexpr Status kNotEnoughParameters = 11;
-inline constexpr Status kInvalidParameter = 14;
-inline constexpr Status kIncompatibleMatrices = 51;
-inline constexpr Status kValueOutOfBounds = 56;
+using namespace orvana;
 
 // What doGraph answers when it has filled a trace.
 inline constexpr int32_t kTraceDrawn = -1;

@@ -46,11 +46,6 @@ uint32_t combine(OperatorCode op, uint32_t x, uint32_t y) {
     }
 }
 
-bool isKnown(OperatorCode op) {
-    return op == kAnd || op == kOr || op == kXor || op == kNot || op == kShiftRight ||
-           op == kShiftLeft;
-}
-
 // NOT takes only its own operand: the value below it belongs to someone
 // else and must neither decide the outcome nor be reshaped.
 int32_t complement(Matrix& x, bool elementwise) {
@@ -66,21 +61,16 @@ int32_t complement(Matrix& x, bool elementwise) {
 }
 
 }  // namespace
-}  // namespace hexadecimal
 
-using namespace hexadecimal;
+int32_t complementTop(OperatorCode, Matrix* stack, int16_t* top, bool elementwise) {
+    return complement(stack[*top], elementwise);
+}
 
-extern "C" PLATFORM_API int32_t doOperation(OperatorCode op, int32_t, int32_t elementwise,
-                                            Matrix* stack, int16_t* top, const HostServices*) {
-    if (stack == nullptr || top == nullptr || !isKnown(op)) return 0;
-    // The main program keeps the top index inside its 90 records; a top
-    // index outside them is refused before anything is read.
-    if (*top < 1 || *top > 88) return *top < 1 ? 11 : 13;
+int32_t combineTopTwo(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise) {
     Matrix& right = stack[*top];
-    if (op == kNot) return complement(right, elementwise != 0);
     Matrix& left = stack[*top - 1];
     size_t n = 1;
-    if (elementwise != 0) {
+    if (elementwise) {
         n = makeCompatibleVector(&left, &right);
         if (n == 0) return kIncompatibleDataTypes;
     } else if (left.kind != LATTIX_KIND_SCALAR || right.kind != LATTIX_KIND_SCALAR) {
@@ -90,4 +80,18 @@ extern "C" PLATFORM_API int32_t doOperation(OperatorCode op, int32_t, int32_t el
         left.re[i] = fromBits(combine(op, toBits(left.re[i]), toBits(right.re[i])));
     --*top;
     return 0;
+}
+
+}  // namespace hexadecimal
+
+using namespace hexadecimal;
+
+extern "C" PLATFORM_API int32_t doOperation(OperatorCode op, int32_t, int32_t elementwise,
+                                            Matrix* stack, int16_t* top, const HostServices*) {
+    const Operation perform = operationFor(op);
+    if (stack == nullptr || top == nullptr || perform == nullptr) return 0;
+    // The main program keeps the top index inside its 90 records; a top
+    // index outside them is refused before anything is read.
+    if (*top < 1 || *top > 88) return *top < 1 ? kNotEnoughParameters : kStackOverflow;
+    return perform(op, stack, top, elementwise != 0);
 }

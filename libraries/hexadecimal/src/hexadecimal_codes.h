@@ -1,8 +1,10 @@
-// The Hexadecimal library's operator codes (see keypad.h for the layout).
+// The Hexadecimal library's operator codes (see keypad.h for the layout)
+// and the functions that perform them.
 #ifndef ORVANA_HEXADECIMAL_CODES_H
 #define ORVANA_HEXADECIMAL_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace hexadecimal {
 
@@ -13,8 +15,16 @@ inline constexpr OperatorCode kShiftLeft = 0x0401;   // "«"
 inline constexpr OperatorCode kXor = 0x0501;
 inline constexpr OperatorCode kNot = 0x0105;
 
-inline constexpr int32_t kIncompatibleDataTypes = 9;
-inline constexpr int32_t kNotSupported = 55;
+using namespace orvana;
+
+// What performs an operator on the value stack (bitwise_operation.cpp).
+using Operation = int32_t (*)(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise);
+int32_t combineTopTwo(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise);
+int32_t complementTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise);
+
+// The function of an operator code; null for a code the library does not
+// have (hexadecimal_names.cpp).
+Operation operationFor(OperatorCode op);
 
 }  // namespace hexadecimal
 

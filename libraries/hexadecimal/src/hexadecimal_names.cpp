@@ -1,20 +1,26 @@
-// The names and characters the Hexadecimal library answers, and its string
-// table. The underscores around AND, OR, XOR and NOT in expressions are the
+// The Hexadecimal library's operators in one table, which GetStrOperator and
+// doOperation read, its operator characters and its string table. The underscores around AND, OR, XOR and NOT in expressions are the
 // main program's syntax for named operators; the names themselves are bare.
 #include "hexadecimal_codes.h"
-#include "keypad_support/name_table.h"
+#include "keypad_support/operator_table.h"
 #include "platform/string_resources.h"
 
 using namespace hexadecimal;
 
 namespace {
-constexpr keypad_support::Name kNames[] = {
-    {u"AND", kAnd},
-    {u"OR", kOr},
-    {u"XOR", kXor},
-    {u"NOT", kNot},
+
+// Every operator with its name and function; the shifts have characters only.
+constexpr keypad_support::Operator<Operation> kOperators[] = {
+    {kAnd, u"AND", combineTopTwo},     {kOr, u"OR", combineTopTwo},
+    {kXor, u"XOR", combineTopTwo},     {kNot, u"NOT", complementTop},
+    {kShiftRight, u"", combineTopTwo}, {kShiftLeft, u"", combineTopTwo},
 };
+
 }  // namespace
+
+Operation hexadecimal::operationFor(OperatorCode op) {
+    return keypad_support::handlerOf(kOperators, op);
+}
 
 extern "C" {
 
@@ -29,7 +35,7 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
 };
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    return name == nullptr ? 0 : keypad_support::findName(kNames, name);
+    return name == nullptr ? 0 : keypad_support::codeOfName(kOperators, name);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t character) {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_state.h"
 #include "engine/evaluator.h"
 #include "engine/library_loader.h"
 #include "engine/library_table.h"
@@ -61,15 +62,10 @@ class EngineModuleTest : public ::testing::Test {
     }
     static void TearDownTestSuite() { engine::unloadKeypadLibraries(); }
 
-    void SetUp() override {
-        engine::resetVariables();
-        engine::resetUserFunctions();
-        engine::setStackTop(engine::kBlockStartTop);
-    }
+    void SetUp() override { engine::engineState().reset(); }
     void TearDown() override {
         EXPECT_EQ(engine::stackTop(), engine::kBlockStartTop);
-        engine::resetVariables();
-        engine::resetStack();
+        engine::engineState().reset();
     }
 
     // Compiles and runs one line at the block start.

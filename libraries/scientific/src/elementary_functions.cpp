@@ -2,6 +2,8 @@
 #include "elementary_functions.h"
 
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 #include "scientific_codes.h"
 
@@ -60,22 +62,47 @@ int32_t arcTangent(Complex& z, bool degrees) {
     return 0;
 }
 
-int32_t hyperbolicArcSine(Complex& z) {
-    // -ln(sqrt(z² + 1) - z)
-    Complex l;
-    if (const int32_t r = logarithm(subtract(squareRoot(add(multiply(z, z), kOne)), z), &l))
-        return r;
-    z = {-l.re, -l.im};
-    return 0;
+// asinh and acosh give the values of -ln(sqrt(z² + 1) - z) and
+// ln(z + sqrt(z² - 1)) taken literally (square roots of negative reals are
+// +i times the root, logarithms have angles in (-pi, pi]), but computed
+// without squaring z or subtracting nearly equal numbers, so that no
+// argument overflows or loses its digits. Away from the imaginary axis the
+// first is the principal inverse sine; on it, below -i, it takes the other
+// side of the cut. The second is the principal inverse cosine in the right
+// half-plane and its negative in the left one, where the literal form picks
+// the root of t² - 2zt + 1 inside the unit circle.
+void hyperbolicArcSine(Complex& z) {
+    if (z.im == 0.0) {
+        z = {std::asinh(z.re), 0.0};
+    } else if (z.re == 0.0) {
+        const double y = z.im;
+        const double sign = y > 0.0 ? 1.0 : -1.0;
+        if (std::fabs(y) <= 1.0)
+            z = {0.0, std::asin(y)};
+        else
+            z = {sign * std::acosh(std::fabs(y)), sign * std::numbers::pi / 2.0};
+    } else {
+        const std::complex<double> w = std::asinh(std::complex<double>(z.re, z.im));
+        z = {w.real(), w.imag()};
+    }
 }
 
-int32_t hyperbolicArcCosine(Complex& z) {
-    // ln(z + sqrt(z² - 1))
-    Complex l;
-    if (const int32_t r = logarithm(add(z, squareRoot(subtract(multiply(z, z), kOne))), &l))
-        return r;
-    z = l;
-    return 0;
+void hyperbolicArcCosine(Complex& z) {
+    if (z.im == 0.0) {
+        const double x = z.re;
+        if (std::fabs(x) <= 1.0)
+            z = {0.0, std::acos(x)};
+        else if (x > 1.0)
+            z = {std::acosh(x), 0.0};
+        else
+            z = {-std::acosh(-x), std::numbers::pi};
+    } else if (z.re == 0.0) {
+        z = {std::asinh(z.im), std::numbers::pi / 2.0};
+    } else {
+        const std::complex<double> w = std::acosh(std::complex<double>(z.re, z.im));
+        const double sign = z.re > 0.0 ? 1.0 : -1.0;
+        z = {sign * w.real(), sign * w.imag()};
+    }
 }
 
 int32_t hyperbolicArcTangent(Complex& z) {
@@ -114,32 +141,6 @@ Complex exponential(Complex z) {
 
 }  // namespace
 
-bool isElementaryFunction(OperatorCode op) {
-    switch (op) {
-        case kAsin:
-        case kAcos:
-        case kAtan:
-        case kSin:
-        case kCos:
-        case kTan:
-        case kAsinh:
-        case kAcosh:
-        case kAtanh:
-        case kSinh:
-        case kCosh:
-        case kTanh:
-        case kDeg:
-        case kRad:
-        case kSqrt:
-        case kLog:
-        case kLn:
-        case kExp:
-            return true;
-        default:
-            return false;
-    }
-}
-
 int32_t applyElementary(OperatorCode op, Complex& z, bool degrees) {
     switch (op) {
         case kSin:
@@ -173,9 +174,11 @@ int32_t applyElementary(OperatorCode op, Complex& z, bool degrees) {
             return 0;
         }
         case kAsinh:
-            return hyperbolicArcSine(z);
+            hyperbolicArcSine(z);
+            return 0;
         case kAcosh:
-            return hyperbolicArcCosine(z);
+            hyperbolicArcCosine(z);
+            return 0;
         case kAtanh:
             return hyperbolicArcTangent(z);
         case kSqrt:

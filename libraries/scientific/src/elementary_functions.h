@@ -7,9 +7,6 @@
 
 namespace scientific {
 
-// Whether the code is one of these functions.
-bool isElementaryFunction(OperatorCode op);
-
 // Replaces z by the function's value; 0 or an error code (z unchanged then).
 // A real z inside the real domain gives the real value with the angle mode
 // applied; anything else the complex principal value, in radians.

@@ -4,6 +4,7 @@
 #define ORVANA_SCIENTIFIC_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace scientific {
 
@@ -39,10 +40,31 @@ inline constexpr OperatorCode kSquare = 0x0104;
 inline constexpr OperatorCode kCube = 0x0204;
 
 // Error codes of the main program's table that this library returns.
-inline constexpr int32_t kIncompatibleDataTypes = 9;
-inline constexpr int32_t kDivideByZero = 10;
-inline constexpr int32_t kInvalidParameter = 14;
-inline constexpr int32_t kNotSupported = 55;
+using namespace orvana;
+
+// What performs an operator on the value stack (scientific_operation.cpp).
+using Operation = int32_t (*)(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                              bool degrees);
+int32_t pushPi(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// A one-parameter function of the elementary set (elementary_functions.h).
+int32_t elementaryOnTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+// conj, abs, arg: every element whatever the flag.
+int32_t wholeTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// ^, @, nrt.
+int32_t topTwo(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees);
+// rect, polar.
+int32_t coordinatesOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                         bool degrees);
+int32_t arcTangentOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+// The square and the cube.
+int32_t smallPowerOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees);
+
+// The function of an operator code; null for a code the library does not
+// have (scientific_names.cpp).
+Operation operationFor(OperatorCode op);
 
 }  // namespace scientific
 

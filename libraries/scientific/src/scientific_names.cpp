@@ -1,23 +1,52 @@
-// The names and operator characters the Scientific library answers, and its
-// string table (the help texts of its operators).
-#include "keypad_support/name_table.h"
+// The Scientific library's operators in one table, which GetStrOperator and
+// doOperation read, its operator characters and its string table (the help
+// texts of its operators).
+#include "keypad_support/operator_table.h"
 #include "platform/string_resources.h"
 #include "scientific_codes.h"
 
 namespace scientific {
 namespace {
 
-constexpr keypad_support::Name kNames[] = {
-    {u"pi", kPi},       {u"asin", kAsin},   {u"acos", kAcos}, {u"atan", kAtan},
-    {u"sin", kSin},     {u"cos", kCos},     {u"tan", kTan},   {u"asinh", kAsinh},
-    {u"acosh", kAcosh}, {u"atanh", kAtanh}, {u"sinh", kSinh}, {u"cosh", kCosh},
-    {u"tanh", kTanh},   {u"deg", kDeg},     {u"rad", kRad},   {u"sqrt", kSqrt},
-    {u"nrt", kNrt},     {u"log", kLog},     {u"ln", kLn},     {u"exp", kExp},
-    {u"rect", kRect},   {u"polar", kPolar}, {u"conj", kConj}, {u"atanyx", kAtanyx},
-    {u"abs", kAbs},     {u"arg", kArg},
+// Every operator with its name and function; the operators written as
+// characters have no name.
+constexpr keypad_support::Operator<Operation> kOperators[] = {
+    {kPi, u"pi", pushPi},
+    {kAsin, u"asin", elementaryOnTop},
+    {kAcos, u"acos", elementaryOnTop},
+    {kAtan, u"atan", elementaryOnTop},
+    {kSin, u"sin", elementaryOnTop},
+    {kCos, u"cos", elementaryOnTop},
+    {kTan, u"tan", elementaryOnTop},
+    {kAsinh, u"asinh", elementaryOnTop},
+    {kAcosh, u"acosh", elementaryOnTop},
+    {kAtanh, u"atanh", elementaryOnTop},
+    {kSinh, u"sinh", elementaryOnTop},
+    {kCosh, u"cosh", elementaryOnTop},
+    {kTanh, u"tanh", elementaryOnTop},
+    {kDeg, u"deg", elementaryOnTop},
+    {kRad, u"rad", elementaryOnTop},
+    {kSqrt, u"sqrt", elementaryOnTop},
+    {kNrt, u"nrt", topTwo},
+    {kLog, u"log", elementaryOnTop},
+    {kLn, u"ln", elementaryOnTop},
+    {kExp, u"exp", elementaryOnTop},
+    {kRect, u"rect", coordinatesOfTop},
+    {kPolar, u"polar", coordinatesOfTop},
+    {kConj, u"conj", wholeTop},
+    {kAtanyx, u"atanyx", arcTangentOfTop},
+    {kAbs, u"abs", wholeTop},
+    {kArg, u"arg", wholeTop},
+    {kPower, u"", topTwo},
+    {kPolarEntry, u"", topTwo},
+    {kSquare, u"", smallPowerOfTop},
+    {kCube, u"", smallPowerOfTop},
 };
 
 }  // namespace
+
+Operation operationFor(OperatorCode op) { return keypad_support::handlerOf(kOperators, op); }
+
 }  // namespace scientific
 
 using namespace scientific;
@@ -56,7 +85,7 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
 };
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    return name == nullptr ? 0 : keypad_support::findName(kNames, name);
+    return name == nullptr ? 0 : keypad_support::codeOfName(kOperators, name);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t character) {

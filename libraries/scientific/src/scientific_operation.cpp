@@ -11,8 +11,6 @@
 namespace scientific {
 namespace {
 
-constexpr int32_t kNoStorage = 62;
-
 size_t elementCount(const Matrix& m) {
     return size_t(m.rows) * size_t(m.cols);
 }
@@ -23,26 +21,6 @@ Complex elementAt(const Matrix& m, size_t i) {
 void setElement(Matrix& m, size_t i, Complex z) {
     m.re[i] = z.re;
     m.im[i] = z.im;
-}
-
-bool isKnown(OperatorCode op) {
-    switch (op) {
-        case kPi:
-        case kNrt:
-        case kRect:
-        case kPolar:
-        case kConj:
-        case kAtanyx:
-        case kAbs:
-        case kArg:
-        case kPower:
-        case kPolarEntry:
-        case kSquare:
-        case kCube:
-            return true;
-        default:
-            return isElementaryFunction(op);
-    }
 }
 
 // A one-parameter function on the top entry: one scalar, or every element
@@ -151,20 +129,26 @@ int32_t coordinates(OperatorCode op, Matrix* stack, int16_t* top, bool degrees) 
         v = degrees ? angle * kRadiansToDegrees : angle;
     }
     resizeMatrix(&first, 2, 1);
-    if (elementCount(first) != 2) return kNoStorage;
+    if (elementCount(first) != 2) return kMatrixTooBig;
     setElement(first, 0, {u, 0.0});
     setElement(first, 1, {v, 0.0});
     --*top;
     return 0;
 }
 
-// atanyx(y, x): the angle of the first elements' real parts, quadrant kept.
+// atanyx(y, x): the angle of each pair of elements' real parts, quadrant
+// kept, into y's entry; y and x must have one shape.
 int32_t arcTangentOf(Matrix* stack, int16_t* top, bool degrees) {
     Matrix& y = stack[*top - 1];
     const Matrix& x = stack[*top];
-    if (elementCount(y) == 0 || elementCount(x) == 0) return kNotSupported;
-    const double a = std::atan2(y.re[0], x.re[0]);
-    setElement(y, 0, {degrees ? a * kRadiansToDegrees : a, 0.0});
+    if (y.kind == LATTIX_KIND_STRING || x.kind == LATTIX_KIND_STRING || elementCount(y) == 0 ||
+        elementCount(x) == 0)
+        return kNotSupported;
+    if (y.rows != x.rows || y.cols != x.cols) return kIncompatibleMatrices;
+    for (size_t i = 0; i < elementCount(y); ++i) {
+        const double a = std::atan2(y.re[i], x.re[i]);
+        setElement(y, i, {degrees ? a * kRadiansToDegrees : a, 0.0});
+    }
     --*top;
     return 0;
 }
@@ -173,7 +157,7 @@ int32_t arcTangentOf(Matrix* stack, int16_t* top, bool degrees) {
 // flag is squared as a matrix.
 int32_t smallPower(OperatorCode op, Matrix& top, bool elementwise) {
     Matrix* copy = newMatrix(0, 0);
-    if (copy == nullptr) return kNoStorage;
+    if (copy == nullptr) return kMatrixTooBig;
     copyMatMatrix(copy, &top);
     const int flag = elementwise ? 1 : 0;
     int32_t r;
@@ -188,45 +172,52 @@ int32_t smallPower(OperatorCode op, Matrix& top, bool elementwise) {
 }
 
 }  // namespace
+
+int32_t pushPi(OperatorCode, Matrix* stack, int16_t* top, bool, bool) {
+    ++*top;
+    copyValMatrix(&stack[*top], kPiValue, 0.0);
+    return 0;
+}
+
+int32_t elementaryOnTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise,
+                        bool degrees) {
+    return elementary(op, stack[*top], elementwise, degrees);
+}
+
+int32_t wholeTop(OperatorCode op, Matrix* stack, int16_t* top, bool, bool degrees) {
+    return wholeValue(op, stack[*top], degrees);
+}
+
+int32_t topTwo(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool degrees) {
+    return pairwise(op, stack, top, elementwise, degrees);
+}
+
+int32_t coordinatesOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool, bool degrees) {
+    return coordinates(op, stack, top, degrees);
+}
+
+int32_t arcTangentOfTop(OperatorCode, Matrix* stack, int16_t* top, bool, bool degrees) {
+    return arcTangentOf(stack, top, degrees);
+}
+
+int32_t smallPowerOfTop(OperatorCode op, Matrix* stack, int16_t* top, bool elementwise, bool) {
+    return smallPower(op, stack[*top], elementwise);
+}
+
 }  // namespace scientific
 
 using namespace scientific;
 
 extern "C" PLATFORM_API int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t elementwise,
                                             Matrix* stack, int16_t* top, const HostServices*) {
-    if (stack == nullptr || top == nullptr || !isKnown(op)) return 0;
+    const Operation perform = operationFor(op);
+    if (stack == nullptr || top == nullptr || perform == nullptr) return 0;
     // The main program keeps the top index inside its 90 records; a top
     // index outside them is refused before anything is read.
-    if (*top < 1 || *top > 88) return *top < 1 ? 11 : 13;
-    const bool degrees = angleMode != 0;
-    const bool each = elementwise != 0;
-    Matrix& t = stack[*top];
+    if (*top < 1 || *top > 88) return *top < 1 ? kNotEnoughParameters : kStackOverflow;
     // "pi" has no operand; every other operator refuses an element-wise
     // operand without elements.
-    if (op == kPi) {
-        ++*top;
-        copyValMatrix(&stack[*top], kPiValue, 0.0);
-        return 0;
-    }
-    if (each && elementCount(t) == 0) return kIncompatibleDataTypes;
-    switch (op) {
-        case kConj:
-        case kAbs:
-        case kArg:
-            return wholeValue(op, t, degrees);
-        case kPower:
-        case kPolarEntry:
-        case kNrt:
-            return pairwise(op, stack, top, each, degrees);
-        case kRect:
-        case kPolar:
-            return coordinates(op, stack, top, degrees);
-        case kAtanyx:
-            return arcTangentOf(stack, top, degrees);
-        case kSquare:
-        case kCube:
-            return smallPower(op, t, each);
-        default:
-            return elementary(op, t, each, degrees);
-    }
+    if (op != kPi && elementwise != 0 && elementCount(stack[*top]) == 0)
+        return kIncompatibleDataTypes;
+    return perform(op, stack, top, elementwise != 0, angleMode != 0);
 }

@@ -1,6 +1,7 @@
 // The Scientific library through its entry points: names and codes, help
 // texts, and the element functions with their real and complex paths.
 #include <cmath>
+#include <complex>
 #include <limits>
 
 #include "keypad_module_fixture.h"
@@ -192,6 +193,53 @@ TEST_F(Scientific, ElementFunctions) {
     }
     // arg(i) in degrees uses the rounded factor.
     EXPECT_EQ(one(u"arg", {0, 1}, 1).re, std::atan2(1.0, 0.0) * 57.2957795131);
+}
+
+TEST_F(Scientific, InverseHyperbolicFunctionsKeepTheirDigits) {
+    using C = std::complex<double>;
+    const double a2 = std::acosh(2.0);
+    const C c34 = std::acosh(C(-3, 4));
+    const struct {
+        const char16_t* name;
+        Element in;
+        Element out;
+    } rows[] = {
+        // Large and small real arguments.
+        {u"asinh", {1e5, 0}, {std::asinh(1e5), 0}},
+        {u"asinh", {1e8, 0}, {std::asinh(1e8), 0}},
+        {u"asinh", {1e200, 0}, {461.2101657793691, 0}},
+        {u"asinh", {-1e200, 0}, {-461.2101657793691, 0}},
+        {u"asinh", {1e-10, 0}, {1e-10, 0}},
+        {u"acosh", {1e200, 0}, {461.2101657793691, 0}},
+        {u"acosh", {1e8, 0}, {std::acosh(1e8), 0}},
+        // Large complex arguments.
+        {u"asinh", {1e200, 1e200}, {std::asinh(C(1e200, 1e200)).real(), kPi / 4}},
+        {u"acosh", {1e200, -1e200}, {std::acosh(C(1e200, -1e200)).real(), -kPi / 4}},
+        {u"asinh", {3, 4}, {std::asinh(C(3, 4)).real(), std::asinh(C(3, 4)).imag()}},
+        // The values of -ln(sqrt(z²+1)-z) and ln(z+sqrt(z²-1)) where they
+        // leave the usual principal branch.
+        {u"asinh", {0, 2}, {a2, kPi / 2}},
+        {u"asinh", {0, -2}, {-a2, -kPi / 2}},
+        {u"asinh", {0, 0.5}, {0, std::asin(0.5)}},
+        {u"asinh", {0, -1e200}, {-461.2101657793691, -kPi / 2}},
+        {u"acosh", {-2, 0}, {-a2, kPi}},
+        {u"acosh", {-1e200, 0}, {-461.2101657793691, kPi}},
+        {u"acosh", {0.5, 0}, {0, std::acos(0.5)}},
+        {u"acosh", {-0.5, 0}, {0, std::acos(-0.5)}},
+        {u"acosh", {0, 2}, {std::asinh(2.0), kPi / 2}},
+        {u"acosh", {0, -2}, {-std::asinh(2.0), kPi / 2}},
+        {u"acosh", {-3, 4}, {-c34.real(), -c34.imag()}},
+        {u"acosh", {3, -4}, {std::acosh(C(3, -4)).real(), std::acosh(C(3, -4)).imag()}},
+    };
+    for (const auto& row : rows) {
+        int32_t status = -1;
+        const Element out = one(row.name, row.in, 0, &status);
+        const std::string what = keypad_testing::narrow(row.name) + "(" +
+                                 std::to_string(row.in.re) + "," + std::to_string(row.in.im) + ")";
+        EXPECT_EQ(status, 0) << what;
+        EXPECT_NEAR(out.re, row.out.re, 4e-16 * std::fabs(row.out.re)) << what;
+        EXPECT_NEAR(out.im, row.out.im, 4e-16 * std::fabs(row.out.im)) << what;
+    }
 }
 
 TEST_F(Scientific, FailingElements) {

@@ -169,6 +169,26 @@ TEST_F(ScientificStack, AtanyxKeepsTheQuadrant) {
     EXPECT_EQ(apply(kAtanyx), 55);
 }
 
+TEST_F(ScientificStack, AtanyxTakesEveryElementOfMatchingShapes) {
+    stack.pushMatrix(1, 2, {{1, 0}, {2, 0}});
+    stack.pushMatrix(1, 2, {{-1, 0}, {5, 7}});
+    EXPECT_EQ(apply(kAtanyx), 0);
+    EXPECT_EQ(*stack.top(), 5);
+    const auto out = elementsOf(stack.at(5));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].re, std::atan2(1.0, -1.0));
+    EXPECT_EQ(out[1].re, std::atan2(2.0, 5.0));
+    EXPECT_EQ(out[1].im, 0);
+    // Other shapes are refused.
+    const std::vector<Element> three{{1, 0}, {2, 0}, {3, 0}};
+    stack.pushMatrix(1, 3, three);
+    stack.pushMatrix(3, 1, three);
+    EXPECT_EQ(apply(kAtanyx), 51);
+    stack.pushMatrix(1, 3, three);
+    stack.push(1);
+    EXPECT_EQ(apply(kAtanyx), 51);
+}
+
 TEST_F(ScientificStack, SquareAndCubeAreProducts) {
     stack.push(3);
     EXPECT_EQ(apply(kSquare), 0);

@@ -62,7 +62,7 @@ int32_t columnSquares(const OperationCall& call) {
 int32_t productSum(const OperationCall& call) {
     Matrix* data = nullptr;
     if (const int32_t r = dataOf(call, &data); r != 0) return r;
-    if (data->cols < 2) return errors::kOutOfBounds;
+    if (data->cols < 2) return errors::kValueOutOfBounds;
     Complex sum;
     for (uint32_t i = 0; i < data->rows; ++i) {
         const uint32_t s = i * data->cols;
@@ -107,15 +107,19 @@ int32_t columnDeviations(const OperationCall& call) {
     std::vector<Complex> deviations(view.columns());
     if (view.length() >= 2) {
         for (uint16_t c = 0; c < view.columns(); ++c) {
-            double sum = 0.0, squares = 0.0;
+            double sum = 0.0;
+            for (uint32_t i = 0; i < view.length(); ++i) sum += view.re(c, i);
+            const double mean = sum / n;
+            // Squares about the mean, so large values with a small spread
+            // keep their digits; the sum of the deviations corrects the
+            // rounding of the mean.
+            double squares = 0.0, deviation = 0.0;
             for (uint32_t i = 0; i < view.length(); ++i) {
-                const double x = view.re(c, i);
-                sum += x;
-                squares += x * x;
+                const double d = view.re(c, i) - mean;
+                squares += d * d;
+                deviation += d;
             }
-            // Equal values can leave a rounding residue below zero, which
-            // stands for no spread at all.
-            const double spread = (squares - sum * sum / n) / (n - 1.0);
+            const double spread = (squares - deviation * deviation / n) / (n - 1.0);
             deviations[c].re = spread > 0.0 ? std::sqrt(spread) : 0.0;
         }
     }

@@ -18,7 +18,7 @@ constexpr double kLargestFactorial = 168.0;
 int32_t countsOf(const OperationCall& call, double* n, double* m) {
     const Matrix& a = call.fixed(2, 0);
     const Matrix& b = call.fixed(2, 1);
-    if (!isScalar(a) || !isScalar(b)) return errors::kIncompatibleTypes;
+    if (!isScalar(a) || !isScalar(b)) return errors::kIncompatibleDataTypes;
     *n = std::trunc(a.re[0]);
     *m = std::trunc(b.re[0]);
     if (!(*n >= 0.0 && *n <= kLargestCount && *m >= 0.0 && *m <= kLargestCount))
@@ -60,7 +60,7 @@ int32_t factorials(const OperationCall& call) {
     // Every element is checked before any is replaced.
     for (uint32_t i = 0; i < count; ++i) {
         if (x.im[i] != 0.0) return errors::kNotSupported;
-        if (!(x.re[i] >= 0.0 && x.re[i] <= kLargestFactorial)) return errors::kOutOfBounds;
+        if (!(x.re[i] >= 0.0 && x.re[i] <= kLargestFactorial)) return errors::kValueOutOfBounds;
     }
     for (uint32_t i = 0; i < count; ++i) x.re[i] = factorial(x.re[i]);
     return 0;

@@ -24,7 +24,7 @@ int32_t resolveData(Matrix& parameter, const HostServices* services, Matrix** da
     }
     const uint16_t handle = services->findVariable(textOf(parameter));
     Matrix* variable = handle == KEYPAD_NO_VARIABLE ? nullptr : services->variableAt(handle);
-    if (variable == nullptr) return errors::kOutOfBounds;
+    if (variable == nullptr) return errors::kValueOutOfBounds;
     *data = variable;
     return 0;
 }
@@ -32,11 +32,11 @@ int32_t resolveData(Matrix& parameter, const HostServices* services, Matrix** da
 int32_t findOrCreateVariable(const char16_t* name, const HostServices* services,
                              Matrix** variable) {
     const size_t length = name == nullptr ? 0 : lengthOf(name);
-    if (length == 0 || length > kNameLimit) return errors::kIncompatibleTypes;
+    if (length == 0 || length > kNameLimit) return errors::kIncompatibleDataTypes;
     uint16_t handle = services->findVariable(name);
     if (handle == KEYPAD_NO_VARIABLE) handle = services->createVariable(name);
     *variable = services->variableAt(handle);
-    return *variable == nullptr ? errors::kIncompatibleTypes : 0;
+    return *variable == nullptr ? errors::kIncompatibleDataTypes : 0;
 }
 
 ColumnView::ColumnView(const Matrix& data, bool singleRowIsOneSample)

@@ -56,6 +56,20 @@ double bisect(const Cumulative& g, double target, double lo, double hi) {
     return mid;
 }
 
+// How often widenBracket may double an interval: 2^64 times its first width
+// is beyond every quantile the kernel can tell from 1.
+constexpr int kMaxWidenings = 64;
+
+// Doubles the width of [lo, hi] towards the side where the increasing
+// function g has not yet reached target, until the interval brackets it or
+// kMaxWidenings doublings are done; bisect then works on the wider interval
+// with as many more halvings as keep its resolution.
+template <typename Cumulative>
+void widenBracket(const Cumulative& g, double target, double& lo, double& hi) {
+    for (int i = 0; i < kMaxWidenings && g(hi) < target; ++i) hi += hi - lo;
+    for (int i = 0; i < kMaxWidenings && g(lo) > target; ++i) lo -= hi - lo;
+}
+
 }  // namespace statistics
 
 #endif

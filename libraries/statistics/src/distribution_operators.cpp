@@ -40,7 +40,7 @@ struct Arguments {
 int32_t argumentsOf(const OperationCall& call, int count, Arguments* a) {
     for (int i = 0; i < count; ++i) {
         const Matrix& m = call.fixed(count, i);
-        if (!isScalar(m)) return errors::kIncompatibleTypes;
+        if (!isScalar(m)) return errors::kIncompatibleDataTypes;
         a->v[i] = m.re[0];
     }
     for (int i = 0; i < count; ++i)
@@ -48,7 +48,8 @@ int32_t argumentsOf(const OperationCall& call, int count, Arguments* a) {
     return 0;
 }
 
-// The reach of the t inverse's search, by degrees of freedom.
+// Where the t inverse's search starts, by degrees of freedom; it widens the
+// interval for targets beyond it.
 double studentReach(double v) {
     if (v == 1.0) return 400.0;
     if (v == 2.0) return 100.0;
@@ -77,7 +78,10 @@ int32_t evaluate(OperatorCode op, const Arguments& a, double* value) {
             if (!isProbability(x) || !isPositive(y)) return errors::kInvalidParameter;
             const double k = studentReach(y);
             const auto g = [y](double t) { return studentCumulative(t, y); };
-            *value = x < 0.5 ? bisect(g, x, -k, 0.001 * k) : bisect(g, x, -0.001 * k, k);
+            double lo = x < 0.5 ? -k : -0.001 * k;
+            double hi = x < 0.5 ? 0.001 * k : k;
+            widenBracket(g, x, lo, hi);
+            *value = bisect(g, x, lo, hi);
             return 0;
         }
         case kFdist:
@@ -90,7 +94,9 @@ int32_t evaluate(OperatorCode op, const Arguments& a, double* value) {
             if (!isProbability(x) || !isPositive(y) || !isPositive(z))
                 return errors::kInvalidParameter;
             const auto g = [y, z](double t) { return fisherCumulative(t, y, z); };
-            *value = bisect(g, x, 0.0, kFisherReach);
+            double lo = 0.0, hi = kFisherReach;
+            widenBracket(g, x, lo, hi);
+            *value = bisect(g, x, lo, hi);
             return 0;
         }
         case kChi:
@@ -100,7 +106,9 @@ int32_t evaluate(OperatorCode op, const Arguments& a, double* value) {
         case kInvchi: {
             if (!isProbability(x) || !isPositive(y)) return errors::kInvalidParameter;
             const auto g = [y](double t) { return chiSquareCumulative(t, y); };
-            *value = bisect(g, x, 0.0, kChiSquareReach);
+            double lo = 0.0, hi = kChiSquareReach;
+            widenBracket(g, x, lo, hi);
+            *value = bisect(g, x, lo, hi);
             return 0;
         }
         case kBindist:

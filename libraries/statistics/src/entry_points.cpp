@@ -11,52 +11,6 @@
 namespace statistics {
 namespace {
 
-using Operation = int32_t (*)(const OperationCall&);
-
-Operation operationFor(OperatorCode op) {
-    using namespace codes;
-    switch (op) {
-        case kSx:
-            return columnSums;
-        case kSxx:
-            return columnSquares;
-        case kSxy:
-            return productSum;
-        case kNum:
-            return rowCount;
-        case kAvg:
-            return columnMeans;
-        case kStd:
-            return columnDeviations;
-        case kMm:
-            return columnExtremes;
-        case kSort:
-            return sortRows;
-        case kClrv:
-            return clearVariable;
-        case kStore:
-            return storeRow;
-        case kPerm:
-            return permutations;
-        case kComb:
-            return combinations;
-        case kFactorial:
-            return factorials;
-        case kLsq:
-            return leastSquares;
-        case kMdtest:
-            return meansTest;
-        case kSdtest:
-            return variancesTest;
-        case kMtest:
-            return meanTest;
-        case kPairtest:
-            return pairedTest;
-        default:
-            return nullptr;
-    }
-}
-
 keypad_support::Legend& legend() noexcept {
     static keypad_support::Legend image(keyTable());
     return image;
@@ -73,9 +27,8 @@ PLATFORM_API int32_t doOperation(OperatorCode op, int32_t angleMode, int32_t ele
     if (stack == nullptr || top == nullptr || services == nullptr) return 0;
     const OperationCall call{op, angleMode, elementwise, stack, top, services};
     try {
-        if (const Operation operation = operationFor(op)) return operation(call);
-        bool known = false;
-        return distribution(call, &known);
+        const Operation operation = operationFor(op);
+        return operation != nullptr ? operation(call) : 0;
     } catch (...) {
         // Only the working copies of large data can fail to be allocated.
         return errors::kMatrixTooBig;

@@ -48,7 +48,7 @@ int32_t namedData(const OperationCall& call, Matrix& parameter, Matrix** data) {
     if (!isString(parameter)) return errors::kNotSupported;
     if (const int32_t r = resolveData(parameter, call.services, data); r != 0) return r;
     if ((*data)->rows == 0 || (*data)->re == nullptr) return errors::kEmptyData;
-    if ((*data)->cols < 2) return errors::kOutOfBounds;
+    if ((*data)->cols < 2) return errors::kValueOutOfBounds;
     return 0;
 }
 

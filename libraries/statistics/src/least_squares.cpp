@@ -42,31 +42,34 @@ bool reserve(KeypadCurve& curve, uint16_t count) {
 int32_t fitLine(const Matrix& data, LineFit* fit) {
     if (data.rows == 0 || data.re == nullptr) return errors::kEmptyData;
     if (data.rows == 1) return errors::kSingleValue;
-    if (data.cols < 2) return errors::kOutOfBounds;
+    if (data.cols < 2) return errors::kValueOutOfBounds;
     const double n = data.rows;
-    double sx = 0.0, sy = 0.0, sxx = 0.0, syy = 0.0, sxy = 0.0;
+    double sx = 0.0, sy = 0.0;
     bool allEqual = true;
     const double x0 = data.re[0];
     for (uint32_t i = 0; i < data.rows; ++i) {
-        const double x = data.re[i * data.cols];
-        const double y = data.re[i * data.cols + 1];
-        sx += x;
-        sy += y;
-        sxx += x * x;
-        syy += y * y;
-        sxy += x * y;
-        allEqual = allEqual && x == x0;
+        sx += data.re[i * data.cols];
+        sy += data.re[i * data.cols + 1];
+        allEqual = allEqual && data.re[i * data.cols] == x0;
     }
-    const double spread = (sxx - sx * sx / n) / (n - 1.0);
+    // Sums of squares and products about the means, so that data far from
+    // zero keep their digits.
+    const double mx = sx / n, my = sy / n;
+    double sxx = 0.0, syy = 0.0, sxy = 0.0;
+    for (uint32_t i = 0; i < data.rows; ++i) {
+        const double dx = data.re[i * data.cols] - mx;
+        const double dy = data.re[i * data.cols + 1] - my;
+        sxx += dx * dx;
+        syy += dy * dy;
+        sxy += dx * dy;
+    }
     // Equal x values are a vertical line even when rounding leaves a trace
     // of spread.
-    if (!(spread > 0.0) || allEqual) return errors::kInfiniteSlope;
-    const double covariance = n * sxy - sx * sy;
-    fit->a = covariance / (n * (n - 1.0) * spread);
-    fit->b = sy / n - fit->a * sx / n;
-    const double denominator = (n * sxx - sx * sx) * (n * syy - sy * sy);
+    if (!(sxx > 0.0) || allEqual) return errors::kInfiniteSlope;
+    fit->a = sxy / sxx;
+    fit->b = my - fit->a * mx;
     // A horizontal line has no correlation to measure.
-    fit->r = denominator > 0.0 ? covariance / std::sqrt(denominator) : 0.0;
+    fit->r = syy > 0.0 ? sxy / std::sqrt(sxx * syy) : 0.0;
     return 0;
 }
 

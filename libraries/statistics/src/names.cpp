@@ -1,8 +1,9 @@
-// GetStrOperator and GetOperator: the names and the one operator character
-// of the library.
+// The library's operators in one table, which GetStrOperator and doOperation
+// read, and GetOperator's one operator character.
 #include <string_view>
 
-#include "keypad_support/name_table.h"
+#include "keypad_support/operator_table.h"
+#include "operations.h"
 #include "operator_codes.h"
 #include "platform/export.h"
 
@@ -11,36 +12,55 @@ namespace {
 
 using namespace codes;
 
-// Names are looked up in two groups by their first character, below "j"
-// and from "j" on; within a group the whole name must match exactly.
-constexpr keypad_support::Name kEarlyNames[] = {
-    {u"avg", kAvg},
-    {u"bindist", kBindist},
-    {u"chi", kChi},
-    {u"clrv", kClrv},
-    {u"comb", kComb},
-    {u"fdist", kFdist},
-    {u"invnorm", kInvnorm},
-    {u"invtdist", kInvtdist},
-    {u"invfdist", kInvfdist},
-    {u"invchi", kInvchi},
-    {u"invbindist", kInvbindist},
-};
-constexpr keypad_support::Name kLateNames[] = {
-    {u"store", kStore},       {u"sx", kSx},         {u"sxx", kSxx},       {u"sxy", kSxy},
-    {u"num", kNum},           {u"std", kStd},       {u"mm", kMm},         {u"sort", kSort},
-    {u"perm", kPerm},         {u"mdtest", kMdtest}, {u"sdtest", kSdtest}, {u"mtest", kMtest},
-    {u"pairtest", kPairtest}, {u"lsq", kLsq},       {u"norm", kNorm},     {u"tdist", kTdist},
+// The distributions share one entry function.
+int32_t distributionOperator(const OperationCall& call) {
+    bool known = false;
+    return distribution(call, &known);
+}
+
+// Every operator with its name and function. Names are unique, so the whole
+// name decides, in whatever group its first character puts it ("j" and on,
+// or before).
+constexpr keypad_support::Operator<Operation> kOperators[] = {
+    {kAvg, u"avg", columnMeans},
+    {kBindist, u"bindist", distributionOperator},
+    {kChi, u"chi", distributionOperator},
+    {kClrv, u"clrv", clearVariable},
+    {kComb, u"comb", combinations},
+    {kFdist, u"fdist", distributionOperator},
+    {kInvnorm, u"invnorm", distributionOperator},
+    {kInvtdist, u"invtdist", distributionOperator},
+    {kInvfdist, u"invfdist", distributionOperator},
+    {kInvchi, u"invchi", distributionOperator},
+    {kInvbindist, u"invbindist", distributionOperator},
+    {kStore, u"store", storeRow},
+    {kSx, u"sx", columnSums},
+    {kSxx, u"sxx", columnSquares},
+    {kSxy, u"sxy", productSum},
+    {kNum, u"num", rowCount},
+    {kStd, u"std", columnDeviations},
+    {kMm, u"mm", columnExtremes},
+    {kSort, u"sort", sortRows},
+    {kPerm, u"perm", permutations},
+    {kMdtest, u"mdtest", meansTest},
+    {kSdtest, u"sdtest", variancesTest},
+    {kMtest, u"mtest", meanTest},
+    {kPairtest, u"pairtest", pairedTest},
+    {kLsq, u"lsq", leastSquares},
+    {kNorm, u"norm", distributionOperator},
+    {kTdist, u"tdist", distributionOperator},
+    {kFactorial, u"", factorials},
 };
 
 }  // namespace
+
+Operation operationFor(OperatorCode op) { return keypad_support::handlerOf(kOperators, op); }
+
 }  // namespace statistics
 
 extern "C" PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
-    if (name == nullptr || name[0] == 0) return 0;
-    const std::u16string_view text(name);
-    return text[0] < u'j' ? keypad_support::findName(statistics::kEarlyNames, text)
-                          : keypad_support::findName(statistics::kLateNames, text);
+    if (name == nullptr) return 0;
+    return keypad_support::codeOfName(statistics::kOperators, name);
 }
 
 extern "C" PLATFORM_API OperatorCode GetOperator(char16_t character) {

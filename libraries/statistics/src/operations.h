@@ -42,6 +42,11 @@ int32_t pairedTest(const OperationCall& call);     // pairtest
 // codes that are not distributions.
 int32_t distribution(const OperationCall& call, bool* known);
 
+// names.cpp: the function of an operator code; null for a code the library
+// does not have.
+using Operation = int32_t (*)(const OperationCall&);
+Operation operationFor(OperatorCode op);
+
 }  // namespace statistics
 
 #endif

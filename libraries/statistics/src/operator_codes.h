@@ -5,6 +5,7 @@
 #define ORVANA_STATISTICS_OPERATOR_CODES_H
 
 #include "keypad.h"
+#include "platform/status.h"
 
 namespace statistics::codes {
 
@@ -54,13 +55,7 @@ constexpr int32_t kInsufficientData = 104;
 constexpr int32_t kZeroVariance = 105;
 
 // The main program's messages the library gives.
-constexpr int32_t kWrongParameterCount = 6;
-constexpr int32_t kIncompatibleTypes = 9;
-constexpr int32_t kInvalidParameter = 14;
-constexpr int32_t kIncompatibleMatrices = 51;
-constexpr int32_t kNotSupported = 55;
-constexpr int32_t kOutOfBounds = 56;
-constexpr int32_t kMatrixTooBig = 62;
+using namespace orvana;
 
 }  // namespace statistics::errors
 

@@ -1,5 +1,5 @@
 // Sorting the rows of data by one column: ascending and stable, on the real
-// parts of the key column, moving only the real parts of the rows.
+// parts of the key column, moving whole elements (real and imaginary parts).
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -61,15 +61,19 @@ int32_t sortRows(const OperationCall& call) {
     if (!(n >= 1.0 && n <= double(view.columns()))) return errors::kInvalidParameter;
 
     const std::vector<uint32_t> order = insertionOrder(view, uint16_t(n - 1.0));
-    // Rows move through a copy of the real parts; imaginary parts keep their
-    // slots.
-    std::vector<double> original(view.columns() * size_t(view.length()));
+    // Rows move through a copy, each element with its imaginary part.
+    const size_t width = view.columns();
+    std::vector<double> re(width * view.length()), im(width * view.length());
     for (uint32_t i = 0; i < view.length(); ++i)
-        for (uint16_t c = 0; c < view.columns(); ++c)
-            original[i * size_t(view.columns()) + c] = view.re(c, i);
+        for (uint16_t c = 0; c < view.columns(); ++c) {
+            re[i * width + c] = view.re(c, i);
+            im[i * width + c] = view.im(c, i);
+        }
     for (uint32_t i = 0; i < view.length(); ++i)
-        for (uint16_t c = 0; c < view.columns(); ++c)
-            data->re[view.slot(c, i)] = original[order[i] * size_t(view.columns()) + c];
+        for (uint16_t c = 0; c < view.columns(); ++c) {
+            data->re[view.slot(c, i)] = re[order[i] * width + c];
+            data->im[view.slot(c, i)] = im[order[i] * width + c];
+        }
 
     if (named) copyValMatrix(&parameter, double(view.length()), 0.0);
     call.finishFixed(2);

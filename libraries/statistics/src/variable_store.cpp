@@ -55,7 +55,7 @@ int32_t storeRow(const OperationCall& call) {
     const Matrix& x = k == 4 ? call.variable(k, 2) : number;
     const Matrix& y = call.variable(k, k - 1);
     if (!isScalar(number) || !isScalar(x) || !isScalar(y) || !isString(name))
-        return errors::kIncompatibleTypes;
+        return errors::kIncompatibleDataTypes;
     const double n = std::trunc(number.re[0]);
     if (!(n >= 1.0 && n - 1.0 <= kLastStoreRow)) return errors::kInvalidParameter;
     Matrix* variable = nullptr;

@@ -42,6 +42,9 @@ TEST_F(StatisticsDataTest, ColumnStatisticsFollowTheSingleRowRule) {
         {u"std({0.1,0.1,0.1})", 0, 1, 1, {0}},
         {u"std({1|2|3|4})", 0, 1, 1, {std::sqrt((30.0 - 100.0 / 4.0) / 3.0)}},
         {u"std({1,5|2,5|3,5})", 0, 1, 2, {1, 0}},
+        // Large values with a small spread keep their digits.
+        {u"std({1E8+1|1E8+2|1E8+3})", 0, 1, 1, {1}},
+        {u"std({1E12+1,1E12+3,1E12+5})", 0, 1, 1, {2}},
         {u"sx({1,2|3,4})", 0, 1, 2, {4, 6}},
         {u"sx({1,2,3})", 0, 1, 3, {1, 2, 3}},
         {u"sxx({1,2|3,4})", 0, 1, 2, {10, 20}},
@@ -105,12 +108,18 @@ TEST_F(StatisticsDataTest, SortIsStableAndInPlaceOnANamedVariable) {
     for (const Case& c : cases) check(c);
 }
 
-TEST_F(StatisticsDataTest, SortMovesOnlyTheRealParts) {
-    const Outcome out = run(u"sort({2+5i|1},1)");
+TEST_F(StatisticsDataTest, SortMovesWholeElements) {
+    Outcome out = run(u"sort({2+5i|1},1)");
     ASSERT_EQ(out.status, 0);
     EXPECT_EQ(out.reals(), (std::vector<double>{1, 2}));
-    EXPECT_EQ(out.im(0), 5.0);
-    EXPECT_EQ(out.im(1), 0.0);
+    EXPECT_EQ(out.im(0), 0.0);
+    EXPECT_EQ(out.im(1), 5.0);
+    out = runAll({u"m={3,30i|1,10+i|2,20}", u"sort(\"m\",1)", u"m"});
+    ASSERT_EQ(out.status, 0);
+    EXPECT_EQ(out.reals(), (std::vector<double>{1, 10, 2, 20, 3, 0}));
+    EXPECT_EQ(out.im(1), 1.0);
+    EXPECT_EQ(out.im(3), 0.0);
+    EXPECT_EQ(out.im(5), 30.0);
 }
 
 TEST_F(StatisticsDataTest, StoreAppendsRowsAndGrowsAheadOfThem) {

@@ -63,11 +63,29 @@ TEST_F(StatisticsDistributionTest, DocumentedValues) {
                 2.0 * 20.0 / 1048576.0);
 }
 
-TEST_F(StatisticsDistributionTest, TargetsOutsideTheReachEndAtTheInterval) {
-    // The cumulative functions never get this far on their intervals.
-    EXPECT_NEAR(value(u"invtdist(0.9999999,1)"), 400.0, resolution(-0.4, 400.0));
-    EXPECT_NEAR(value(u"invtdist(0.0000001,1)"), -400.0, resolution(-400.0, 0.4));
-    EXPECT_NEAR(value(u"invfdist(0.999,1,1)"), 7000.0, resolution(0.0, 7000.0));
+TEST_F(StatisticsDistributionTest, TargetsBeyondTheFirstIntervalWidenIt) {
+    // One degree of freedom: t is a Cauchy variable, F the square of one.
+    const struct {
+        std::u16string line;
+        double expected;
+        double relative;
+    } rows[] = {
+        {u"invtdist(0.9999,1)", 3183.098757116829, 1e-5},
+        {u"invtdist(0.0001,1)", -3183.098757116829, 1e-5},
+        {u"invtdist(0.9999999,1)", 3183098.8621300985, 1e-5},
+        {u"invfdist(0.999,1,1)", 405284.0679028678, 1e-5},
+        {u"invfdist(0.9999,1,1)", 40528472.79021897, 1e-5},
+        // The median of chi-square with 1000 degrees of freedom.
+        {u"invchi(0.5,1000)", 999.33348, 1e-6},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(value(row.line), row.expected, row.relative * std::fabs(row.expected))
+            << narrow(row.line);
+    // Probabilities of 0 and 1 end where the kernel's values reach them (or
+    // at the widest interval): far out, and at once.
+    EXPECT_GT(value(u"invtdist(1,1)"), 1e9);
+    EXPECT_LT(value(u"invtdist(0,1)"), -1e9);
+    EXPECT_GT(value(u"invfdist(1,1,1)"), 1e9);
     EXPECT_NEAR(value(u"invnorm(0,0,1)"), -10.0, resolution(-10.0, 10.0));
     EXPECT_NEAR(value(u"invchi(0,3)"), 0.0, resolution(0.0, 400.0));
 }

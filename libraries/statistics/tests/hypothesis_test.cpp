@@ -92,6 +92,10 @@ TEST_F(StatisticsHypothesisTest, LeastSquaresLine) {
     EXPECT_EQ(out.reals(), (std::vector<double>{-1, 4, -1}));
     // A horizontal line has no correlation to measure.
     EXPECT_EQ(run(u"lsq(\"flat\")").reals(), (std::vector<double>{0, 4, 0}));
+    // x far from zero with a small spread keeps its digits.
+    out = run(u"lsq({1E8+1,1|1E8+2,3|1E8+3,5})");
+    ASSERT_EQ(out.status, 0);
+    EXPECT_EQ(out.reals(), (std::vector<double>{2, -200000001, 1}));
 }
 
 TEST_F(StatisticsHypothesisTest, LeastSquaresRefusals) {

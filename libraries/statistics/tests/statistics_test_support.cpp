@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/engine_state.h"
 #include "engine/answer_index.h"
 #include "engine/evaluator.h"
 #include "engine/library_loader.h"
@@ -61,11 +62,7 @@ void StatisticsTest::TearDownTestSuite() {
 
 void StatisticsTest::SetUp() {
     ASSERT_NE(loadedNumber, 0);
-    engine::resetVariables();
-    engine::resetUserFunctions();
-    engine::setAnswerIndex(-1);
-    engine::setStackTop(engine::kBlockStartTop);
-    engine::resetStack();
+    engine::engineState().reset();
 }
 
 const KeypadLibrary& StatisticsTest::library() {

@@ -13,8 +13,9 @@ typedef struct PlatformModule PlatformModule;
 /* Returns null when the module cannot be loaded; platformModuleError() then
  * tells why. */
 PLATFORM_API PlatformModule* platformLoadModule(const char* path);
-/* The running program itself, whose exported symbols (its string table) are
- * then found like a module's; null when that fails. Free it like a module. */
+/* The running program as a module: it has no symbols but the string table
+ * the program registered (platformSetProgramStringTable), so its strings load
+ * like a module's. Never null; freeing it does nothing. */
 PLATFORM_API PlatformModule* platformProgramModule(void);
 /* Returns null when the module has no such symbol. */
 PLATFORM_API void* platformModuleSymbol(PlatformModule* module, const char* name);

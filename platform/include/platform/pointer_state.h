@@ -13,6 +13,9 @@ extern "C" {
 PLATFORM_API int platformPointerPressed(void);
 /* Shows (non-zero) or removes (0) the wait cursor. */
 PLATFORM_API void platformSetWaitCursor(int shown);
+/* 1 when the wait cursor was last shown, 0 when it was removed (or never
+ * shown). */
+PLATFORM_API int platformWaitCursorShown(void);
 
 #ifdef __cplusplus
 }

@@ -24,6 +24,12 @@ typedef struct PlatformStringEntry {
  * ended by an entry whose text is null. */
 #define PLATFORM_STRING_TABLE_SYMBOL "orvanaStringTable"
 
+/* Registers the program's own string table (null removes it), which
+ * platformProgramModule() then serves. The program's table is not exported
+ * under PLATFORM_STRING_TABLE_SYMBOL: a program-wide symbol of that name would
+ * take the place of every loaded module's own. */
+PLATFORM_API void platformSetProgramStringTable(const PlatformStringEntry* table);
+
 /* Copies string `id` of `module` into out (capacity units, always
  * 0-terminated when capacity > 0, cut to fit) and returns its length as
  * copied; 0 when the module has no table or no such string. */

@@ -26,6 +26,31 @@ PLATFORM_API size_t platformUtf8ToUtf16(const char* text, char16_t* out, size_t 
 
 #ifdef __cplusplus
 }
+
+#include <string>
+#include <string_view>
+
+namespace orvana {
+
+/* The two conversions for C++ strings. A text ends at its first 0 unit; a
+ * null text is empty. */
+inline std::string toUtf8(const char16_t* text) {
+    std::string out(platformUtf16ToUtf8(text, nullptr, 0) + 1, '\0');
+    out.resize(platformUtf16ToUtf8(text, out.data(), out.size()));
+    return out;
+}
+
+inline std::string toUtf8(std::u16string_view text) { return toUtf8(std::u16string(text).c_str()); }
+
+inline std::u16string toUtf16(const char* text) {
+    std::u16string out(platformUtf8ToUtf16(text, nullptr, 0) + 1, u'\0');
+    out.resize(platformUtf8ToUtf16(text, out.data(), out.size()));
+    return out;
+}
+
+inline std::u16string toUtf16(std::string_view text) { return toUtf16(std::string(text).c_str()); }
+
+}  /* namespace orvana */
 #endif
 
 #endif

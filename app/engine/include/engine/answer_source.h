@@ -1,6 +1,7 @@
 // Where ANS, ANS(n), an earlier answer as text and ANS[...] find the answers
-// of blocks. The block document implements it; while none is installed there
-// are no blocks, so ANS reads as 0.
+// of blocks. The block document implements it and installs itself while its
+// blocks evaluate; while none is installed there are no blocks, so ANS reads
+// as 0.
 #ifndef ORVANA_ENGINE_ANSWER_SOURCE_H
 #define ORVANA_ENGINE_ANSWER_SOURCE_H
 
@@ -29,6 +30,22 @@ public:
 // Null removes it. The source must outlive its installation.
 void setAnswerSource(AnswerSource* source);
 AnswerSource* answerSource();
+
+// Makes a document the answer source while it evaluates, and puts the
+// previous source back afterwards: ANS always reads the document whose
+// block is being evaluated, however many documents exist.
+class AnswerSourceScope {
+public:
+    explicit AnswerSourceScope(AnswerSource& source) : previous_(answerSource()) {
+        setAnswerSource(&source);
+    }
+    ~AnswerSourceScope() { setAnswerSource(previous_); }
+    AnswerSourceScope(const AnswerSourceScope&) = delete;
+    AnswerSourceScope& operator=(const AnswerSourceScope&) = delete;
+
+private:
+    AnswerSource* previous_;
+};
 
 }  // namespace engine
 

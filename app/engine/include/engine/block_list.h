@@ -1,8 +1,9 @@
-// The Workspace's list of equation blocks and the operations both front ends
-// share: executing the active block (EXE) with the recalculation of the
-// blocks below it, evaluating everything, inserting and dropping blocks, the
-// one level of undo that EXE records, and the user functions, which are named
-// blocks of their own.
+// The Workspace's list of equation blocks and the block operations both front
+// ends share: evaluating a block, the recalculation of the blocks below it,
+// evaluating everything, appending, inserting and dropping blocks, and the
+// user functions, which are named blocks of their own. Which block is active,
+// the edit line and the undo record belong to the shell's document, which
+// drives EXE through these operations.
 #ifndef ORVANA_ENGINE_BLOCK_LIST_H
 #define ORVANA_ENGINE_BLOCK_LIST_H
 
@@ -22,59 +23,50 @@ namespace engine {
 inline constexpr int kMaxBlocksAfterExe = 101;
 inline constexpr int kInsertLimit = 100;
 
-enum class ExeMode { Normal = 0, OnlyIfChanged = 1, CommitOnly = 2 };
-
-// The one level of undo. Kind 0 nothing, 1 EXE appended a block, -1 - n EXE
-// changed the text of block n; kinds 2, 3, 4 and 6 belong to RPN entry and
-// key insertion.
-struct UndoRecord {
-    int16_t kind = 0;
-    std::u16string first;
-    std::u16string second;
-};
-
-// The list answers ANS and its relatives for the evaluator while it lives (the
-// most recently created list does).
+// The list answers ANS and its relatives for the evaluator while one of its
+// blocks evaluates (it installs itself as the answer source for that time).
 class BlockList : public AnswerSource {
 public:
-    // One empty block, active.
+    // One empty block.
     BlockList();
     ~BlockList() override;
     BlockList(const BlockList&) = delete;
     BlockList& operator=(const BlockList&) = delete;
 
     int count() const { return int(blocks_.size()); }
-    int active() const { return active_; }
     EquationBlock& block(int index) { return *blocks_[index]; }
     const EquationBlock& block(int index) const { return *blocks_[index]; }
-    EquationBlock& activeBlock() { return *blocks_[active_]; }
-    void setActive(int index);
 
-    // The edit line of the active block.
-    const std::u16string& editLine() const { return editLine_; }
-    void setEditLine(std::u16string_view text) { editLine_ = std::u16string(text); }
-
-    // EXE on the active block with the edit line's text. `keepExecutedActive`
-    // is the shell's layout decision for EXE on the last block: when the
-    // executed block and the new one don't fit together, the executed block
-    // stays active so its answer remains in view. Returns false when mode
-    // OnlyIfChanged found nothing to do.
-    bool exe(ExeMode mode, bool keepExecutedActive = false);
+    // Evaluates block k as a block of its own: on an empty value stack, with
+    // this list answering ANS.
+    void evaluate(int k);
+    // The store-and-evaluate step of EXE: the answer index at k - 1, block k
+    // gets the text and is evaluated, the answer index moves to k.
+    void execute(int k, std::u16string_view text);
+    // Evaluates every block after `index` in order, the answer index
+    // following along (it is left at the last block).
+    void evaluateBelow(int index);
     // Evaluates every block from the first, the answer index following along.
     void evaluateAll();
-    // A new block at `index` (0..count), as Insert Eqn. does: beyond 100
-    // blocks the first one makes room. The new block becomes active.
-    void insertAt(int index);
-    // Drops block 0 when at least two blocks exist.
-    void dropFirst();
+    // Appends an empty block that takes the angle mode of the block above,
+    // as EXE on the last block does; past 101 blocks the first one is
+    // dropped, and true is returned.
+    bool appendEmpty();
+    // A new empty block at `index` (clamped to 0..count), as Insert Eqn. does:
+    // with 100 blocks or more the first one makes room. The new block takes
+    // the angle mode of the block above it. Returns where the new block is.
+    int insertAt(int index);
+    // Drops block 0 when at least two blocks exist; false otherwise.
+    bool dropFirst();
+    // Removes the last block when at least two exist; false otherwise.
+    bool removeLast();
+    // Blocks a and b change places with everything they hold.
+    void swapBlocks(int a, int b);
     // Replaces every block by one empty block.
     void clear();
-    // Removes block `index` when at least two blocks exist; the block below
-    // it becomes active (the new last block when it was the last) and the
-    // edit line shows it.
-    void remove(int index);
-    // Removes every block after `index`, or every block before it; the
-    // active block stays the same block (block `index` when it went).
+    // Removes block `index` when at least two blocks exist; false otherwise.
+    bool remove(int index);
+    // Removes every block after `index`, or every block before it.
     void removeAfter(int index);
     void removeBefore(int index);
     // Puts `block` in place of block `index`.
@@ -82,15 +74,6 @@ public:
     // Appends a block with this text (compiled, not evaluated), as loading a
     // Workspace does.
     EquationBlock& append(std::u16string_view text);
-
-    UndoRecord& undoRecord() { return undo_; }
-    // Undoes what EXE recorded (kinds 0, 1 and -1 - n); false for a kind that
-    // another component records.
-    bool undo();
-
-    // RPN display: while it is on EXE leaves the undo record to RPN entry.
-    void setRpnDisplay(bool on) { rpnDisplay_ = on; }
-    bool rpnDisplay() const { return rpnDisplay_; }
 
     // User functions. A name of letters only, at most 29 of them, that is no
     // keyword; 0 to 3 parameters. Defining a name again replaces it. Returns 0
@@ -118,17 +101,10 @@ public:
     Matrix* functionAnswer(const UserFunction& function) override;
 
 private:
-    // Evaluates block k as a block of its own: on an empty value stack.
-    void evaluateBlock(int k);
-    void evaluateBelow(int index);
     void publishFunction(int slot);
 
     std::vector<std::unique_ptr<EquationBlock>> blocks_;
     std::array<std::unique_ptr<EquationBlock>, kUserFunctionSlots> functions_;
-    int active_ = 0;
-    std::u16string editLine_;
-    UndoRecord undo_;
-    bool rpnDisplay_ = false;
 };
 
 }  // namespace engine

@@ -4,7 +4,9 @@
 // by code 0. Each line below gives a built-in code, the mnemonic the
 // disassembler prints for it, what the token's value holds, and its effect on
 // the value stack (x is the top, y the entry below it, n an argument count the
-// parser pushed just before the token). Codes carrying a library number in
+// parser pushed just before the token). A jump target is the index of the
+// block a script runs next; the disassembler prints it after the mnemonic
+// ("IF:4"), as it prints the variable an assignment writes ("=:a"). Codes carrying a library number in
 // bits 16-19 belong to that keypad library and are not listed here.
 //
 // Operator code layout: class bits 0-3, arity bits 4-7 (class 5 only: 0 one
@@ -34,8 +36,8 @@ namespace engine {
     X(Answer, 0x0A00, "ANS", "-", "push the answer at the answer index")                     \
     X(AllOfDimension, 0x0B00, ":", "-", "push -1 (every row or column)")                     \
     X(AnswerAsText, 0x0C00, "ANS$", "n: blocks back", "push answer n back as text")          \
-    X(Else, 0x0D00, "ELSE", "jump target", "control flow")                                   \
-    X(EndBlock, 0x0E00, "END", "jump target", "control flow")                                \
+    X(Else, 0x0D00, "ELSE", "jump target", "next block = target")                            \
+    X(EndBlock, 0x0E00, "END", "jump target", "push the target; next block = target")        \
     X(Range, 0x0F00, "range", "-", "y = [trunc y, trunc x]; pop")                            \
     X(Add, 0x0101, "+", "-", "y = y + x; pop")                                               \
     X(Subtract, 0x0201, "-", "-", "y = y - x; pop")                                          \
@@ -50,13 +52,16 @@ namespace engine {
     X(Assign, 0x0505, "=", "variable reference; -100 ANS", "n args: [indices,] value")       \
     X(Round, 0x0225, "round", "-", "y = y rounded to trunc x digits; pop")                   \
     X(Zero, 0x0A25, "zero", "-", "y = zero matrix y by x; pop")                              \
-    X(For, 0x0145, "FOR", "jump target", "control flow, 4 arguments")                        \
+    X(For, 0x0145, "FOR", "jump target",                                                     \
+      "name, start, step, end: variable = start (again: + step), pop 3, x = it; past end: "  \
+      "next block = target")                                                                 \
     X(IndexList, 0x01F5, "[", "-", "n indices become one descriptor")                        \
     X(MatrixLiteral, 0x03F5, "{", "-", "n elements, row count below them: build")            \
     X(IndexedVariable, 0x0BF5, "[]", "variable reference; -100 ANS", "n indices: push part") \
     X(WorkspaceCall, 0x0DF5, "", "owned UTF-16 name", "n arguments: call the Workspace")     \
     X(Load, 0x10F5, "load", "-", "n arguments: load variables")                              \
-    X(ContinueIfGraphing, 0x13F5, "CONTIFGRAPHING", "-", "control flow, n arguments")        \
+    X(ContinueIfGraphing, 0x13F5, "CONTIFGRAPHING", "-",                                     \
+      "n values: one is the call's result; pop them; no graph: the script stops")            \
     X(Inverse, 0x0315, "inv", "-", "x = inverse of x")                                       \
     X(Determinant, 0x0415, "det", "-", "x = determinant of x")                               \
     X(Transpose, 0x0515, "T", "-", "x = transpose of x")                                     \
@@ -65,14 +70,14 @@ namespace engine {
     X(ImaginaryPart, 0x0815, "im", "-", "x = imaginary part of x")                           \
     X(Identity, 0x0915, "I", "-", "x = identity matrix of size x")                           \
     X(ReducedEchelon, 0x0A15, "rref", "-", "x = reduced row echelon form of x")              \
-    X(Return, 0x0B15, "RETURN", "-", "control flow, 1 argument")                             \
-    X(While, 0x0C15, "WHILE", "jump target", "control flow, 1 argument")                     \
-    X(If, 0x0D15, "IF", "jump target", "control flow, 1 argument")                           \
-    X(Local, 0x0E15, "LOCAL", "-", "declaration, 1 argument")                                \
+    X(Return, 0x0B15, "RETURN", "-", "x is the call's result; pop; the script stops")        \
+    X(While, 0x0C15, "WHILE", "jump target", "x false: next block = target")                 \
+    X(If, 0x0D15, "IF", "jump target", "x false: next block = target")                       \
+    X(Local, 0x0E15, "LOCAL", "-", "x: text of the names (declared when loaded)")            \
     X(AnswerBack, 0x0F15, "ANS()", "-", "x = answer x blocks back")                          \
     X(Save, 0x1015, "save", "-", "save the Workspace under the name x")                      \
-    X(Func, 0x1115, "FUNC", "-", "declaration, 1 argument")                                  \
-    X(Global, 0x1215, "GLOBAL", "-", "declaration, 1 argument")                              \
+    X(Func, 0x1115, "FUNC", "-", "x = the call's argument count (names declared when loaded)") \
+    X(Global, 0x1215, "GLOBAL", "-", "x: text of the names (declared when loaded)")          \
     X(ElementwiseMarker, 0x0999, "V:", "-", "first token of an element-wise line")
 
 enum class Code : uint32_t {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/status.h"
 #include "keypad.h"
 #include "lattix.h"
 
@@ -22,9 +23,6 @@ inline constexpr uint32_t kParameterCountMask = 0xC0;
 
 inline constexpr size_t kBlockTextLimit = 99;
 inline constexpr size_t kBlockNoteLimit = 29;
-
-inline constexpr uint16_t kStatusTextTooLong = 7;
-inline constexpr uint16_t kStatusComment = 63;
 
 class EquationBlock {
 public:
@@ -63,6 +61,10 @@ public:
     // evaluation failed is evaluated again.
     void evaluate();
     bool compileFailed() const { return compileFailed_; }
+    // A block whose compile failed on an unknown name is compiled again from
+    // its text (a script may have created the variable since): true when it
+    // compiles now.
+    bool compileAgain();
     // Back to status 0 with a 1 x 1 zero answer.
     void resetAnswer();
     // A full copy: text, note, code list (with the texts its tokens own),

@@ -16,22 +16,6 @@
 
 namespace engine {
 
-// Codes the evaluator gives besides those of the front end and of Lattix
-// (which pass through unchanged: 51 to 56, 62).
-constexpr Status kRequiresString = 8;
-constexpr Status kIncompatibleDataTypes = 9;
-constexpr Status kNotEnoughParameters = 11;
-constexpr Status kInvalidFunctionReference = 12;
-constexpr Status kStackOverflow = 13;
-constexpr Status kInvalidParameter = 14;
-constexpr Status kMissingControlStructure = 15;
-constexpr Status kIncompatibleMatrices = 51;
-constexpr Status kValueOutOfBounds = 56;
-constexpr Status kCantLoadScript = 57;
-constexpr Status kCantOpenFile = 59;
-constexpr Status kMatrixTooBig = 62;
-constexpr Status kCantSaveWorkspace = 64;
-
 // No built-in makes a matrix with more elements, or more rows or columns,
 // than these (code 62); the second is the reach of Matrix's 16-bit fields.
 constexpr int64_t kMatrixElementLimit = 640000;

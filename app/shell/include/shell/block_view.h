@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "shell/image_list.h"
 #include "shell/scroll_bar.h"
+#include "shell/workspace_document.h"
 
 namespace shell {
 
@@ -94,7 +95,7 @@ class BlockView {
     // A new line count from the expression line (clamped to 1..3). When it
     // changed and the active block no longer fits below its top, the list
     // scrolls one block down. Returns whether the count changed.
-    bool setEditLineCount(const engine::BlockList& list, int lines);
+    bool setEditLineCount(const WorkspaceDocument& document, int lines);
 
     // The height of block `index` in pixels, laid out as the active block or
     // as an inactive one.
@@ -104,20 +105,28 @@ class BlockView {
     // block-area height tall): the blocks from the first visible one, light
     // grey below them, the scroll bar on the right. Drawing notes in each
     // block whether its answer was cut short.
-    void draw(engine::BlockList& list, PlatformSurface* surface, const EditLineState& edit);
+    void draw(WorkspaceDocument& document, PlatformSurface* surface, const EditLineState& edit);
     // Draws one block at top y with height h and returns y + h.
-    int32_t drawBlock(engine::BlockList& list, int index, PlatformSurface* surface, int32_t y,
+    int32_t drawBlock(WorkspaceDocument& document, int index, PlatformSurface* surface, int32_t y,
                       int32_t h, const EditLineState& edit);
 
     // EXE on the active block with the list's edit line, with the scrolling
     // it brings: a block that grows below the area scrolls the list one block
     // down; EXE on the last block scrolls until the executed block and the
     // new one fit, and keeps the executed block active when they cannot.
-    bool exe(engine::BlockList& list, engine::ExeMode mode);
+    bool exe(WorkspaceDocument& document, ExeMode mode);
     // The Up and Down keys: commit the edit line, move the active block and
     // keep it in view. Returns whether the active block changed.
-    bool moveUp(engine::BlockList& list);
-    bool moveDown(engine::BlockList& list);
+    bool moveUp(WorkspaceDocument& document);
+    bool moveDown(WorkspaceDocument& document);
+
+    // The block drawn at height y of the block area, laid out as draw() lays
+    // it out now; -1 below the last block drawn or outside the area.
+    int blockAt(const WorkspaceDocument& document, int32_t y) const;
+    // A click on a block: the edit line is committed as the Up key commits
+    // it, and the block under y becomes the active one. Returns whether the
+    // active block changed.
+    bool activateBlockAt(WorkspaceDocument& document, int32_t y);
 
     // The scroll bar: range 0..count - 1, page 1, position the first visible
     // block. Returns whether the first visible block changed.

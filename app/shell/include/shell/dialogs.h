@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "engine/key_host.h"
 
 namespace shell {
 
@@ -28,6 +31,10 @@ struct ShellDialogs {
     bool (*format)(ShellState& state);
     // The Library Selection dialog (quick selects 0 to 2).
     void (*librarySelection)(ShellState& state);
+    // The Variables/Scripts dialog of the variables key: what was chosen.
+    engine::VariableChoice (*variables)(ShellState& state);
+    // The "Var" dialog on a variable that has a value.
+    void (*variableViewer)(ShellState& state, std::u16string_view name);
 };
 
 // Entries that cancel and change nothing.

@@ -1,5 +1,5 @@
-// The main program's own string table (exported under the name the platform's
-// string loader reads): a help text for every built-in code and keyword.
+// The main program's own string table: a help text for every built-in code
+// and keyword, which the platform serves as the program module's strings.
 #ifndef ORVANA_SHELL_HELP_STRINGS_H
 #define ORVANA_SHELL_HELP_STRINGS_H
 
@@ -7,8 +7,7 @@
 
 namespace shell {
 
-// The table, ended by an entry whose text is null. Referring to it keeps it
-// linked into the program.
+// The table, ended by an entry whose text is null.
 const PlatformStringEntry* mainHelpTable();
 
 }  // namespace shell

@@ -42,12 +42,16 @@ class ImageList {
     int32_t size() const { return size_; }
     int count() const { return count_; }
     // Draws icon `index` with its top-left corner at (x, y); an index outside
-    // the list draws nothing.
-    void draw(PlatformSurface* target, int index, int32_t x, int32_t y) const;
+    // the list draws nothing. The icons are drawn again at the target's scale
+    // when it differs from the last one, so they stay sharp.
+    void draw(PlatformSurface* target, int index, int32_t x, int32_t y);
 
   private:
+    void build(int32_t scale);
+
     int32_t size_;
     int count_;
+    DrawIcon drawIcon_;
     PlatformSurface* strip_ = nullptr;
 };
 

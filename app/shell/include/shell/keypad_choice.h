@@ -14,12 +14,12 @@ int libraryCount();
 // quick-select slots 0 to 2 takes slot 3. In full screen the keypad shows
 // page 1, over the lower half when the active block's top is above y 151,
 // else at the top. An n outside the loaded libraries changes nothing.
-void chooseLibrary(ShellState& state, int n);
+void selectLibrary(ShellState& state, int n);
 
-// Moves the quick-select cursor one filled slot among 0 to 3: step -1 (the
-// Right key) to the slot before, +1 (Left) to the slot after, wrapping; the
-// library in that slot becomes the current one.
-void stepQuickSelect(ShellState& state, int step);
+// Moves the quick-select cursor one filled slot among 0 to 3: Right to the
+// slot before, Left to the slot after, wrapping; the library in that slot
+// becomes the current one.
+void moveQuickSelectCursor(ShellState& state, bool right);
 
 // Shows the keypad in full screen over the half of the screen the active
 // block does not use.

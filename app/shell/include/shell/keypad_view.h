@@ -63,12 +63,15 @@ class KeypadView {
     KeypadView(const KeypadView&) = delete;
     KeypadView& operator=(const KeypadView&) = delete;
 
-    // Composes the view and copies it to `target` at (x, y).
+    // Composes the view and copies it to `target` at (x, y). The view's
+    // images are made again at the target's scale when it changes.
     void draw(PlatformSurface* target, int32_t x, int32_t y, const KeypadViewInput& input);
     // The composed image of the last draw (240 x 154).
     const PlatformSurface* composition() const { return composition_; }
 
   private:
+    void build(int32_t scale);
+    void release();
     void markLabelRow(int page);
     void drawStrip(const KeypadViewInput& input);
     void drawQuickSelects(const KeypadViewInput& input);
@@ -78,6 +81,7 @@ class KeypadView {
     PlatformSurface* legend_ = nullptr;
     PlatformSurface* composition_ = nullptr;
     std::unique_ptr<ImageList> indicators_;
+    int32_t scale_ = 0;
 };
 
 // The overlays, drawn on pure blue (transparent) 240 x 154 surfaces.

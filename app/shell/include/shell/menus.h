@@ -66,8 +66,9 @@ std::u16string libraryMenuText(std::u16string name);
 // choice runs here.
 void openMenuButtonPopup(ShellState& state);
 
-// A command for the graph view: its range commands change the graph model;
-// a command of the main window (leaving the view) runs there.
+// A command for the graph view: its range commands change the graph model,
+// its dialogs open; a command of the main window (leaving the view) runs
+// there.
 void postToGraphView(ShellState& state, int32_t command);
 
 }  // namespace shell

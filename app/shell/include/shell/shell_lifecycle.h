@@ -14,7 +14,8 @@ namespace shell {
 struct StartupOptions {
     // The one optional path of the command line.
     std::u16string commandLine;
-    // Where the keypad modules lie (the program's own folder).
+    // Where the keypad modules lie; empty: beside the program (or installed
+    // in ../lib/orvana).
     std::string moduleFolder;
 };
 

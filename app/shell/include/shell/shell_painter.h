@@ -16,9 +16,8 @@ namespace shell {
 
 class ShellPainter {
   public:
-    // Draws the block list into a surface of 240 x block-area height. The
-    // expression line's text and selection come from the edit model when the
-    // state has one, else from the document.
+    // Draws the block list into a surface of 240 x block-area height, with
+    // the document's expression line (its text and selection).
     void paintBlockArea(ShellState& state, PlatformSurface* surface, bool showCaret = true);
     // Draws the keypad view into a 240 x 154 surface at (x, y).
     void paintKeypad(const ShellState& state, PlatformSurface* surface, int32_t x = 0,

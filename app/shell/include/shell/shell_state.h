@@ -25,8 +25,10 @@
 #include "shell/graph_model.h"
 #include "shell/block_view.h"
 #include "shell/dialogs.h"
+#include "shell/engine_startup.h"
 #include "shell/graph_dialogs.h"
 #include "shell/preferences.h"
+#include "shell/workspace_document.h"
 
 namespace shell {
 
@@ -41,8 +43,9 @@ inline constexpr int kEditLimit = 99;
 inline constexpr double kHardwareKeyGapMs = 200.0;
 inline constexpr uint32_t kRecordExtraMs = 1000;
 
-// Window handles. The expression line and the hidden composition line are
-// edit-control models of the platform; the others belong to the front end.
+// Window handles. The expression line (the document's) and the hidden
+// composition line (the state's own) are edit-control models of the
+// platform; the others belong to the front end.
 struct ShellWindows {
     PlatformWindow main = nullptr;         // class "ZebOrvanaCLS", title "Orvana"
     PlatformWindow edit = nullptr;         // expression edit line (child 1)
@@ -99,8 +102,13 @@ struct ShellState {
     // Whether the RPN Mode menu item shows its check mark.
     bool rpnMenuChecked = false;
 
-    // The document: blocks, active block, edit line, undo record.
-    engine::BlockList blocks;
+    // The document: blocks, active block, edit line, undo record, RPN
+    // display, EXE.
+    WorkspaceDocument document;
+    engine::BlockList& blocks() { return document.blocks(); }
+    // The engine brought up by the start-up sequence (keypad libraries,
+    // scripts); null before it and after the destroy handling.
+    std::unique_ptr<EngineStartup> engine;
     // The list on screen: block-area height (112, or 266 in full screen),
     // first visible block, active block's top, edit line count, graph shown.
     BlockView view;

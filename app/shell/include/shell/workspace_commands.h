@@ -22,6 +22,9 @@ void commitEditLine(ShellState& state);
 // Clears the script cache and the variables no block uses, and leaves the
 // running scope.
 void clearVariables(ShellState& state);
+// The private message 1023 (sent when called Workspaces changed on disk):
+// the loaded scripts are forgotten and the running scope left.
+void forgetLoadedScripts(ShellState& state);
 // Every block replaced by one empty block, the note emptied, the undo record
 // cleared, the list scrolled to its top.
 void clearBlocks(ShellState& state);

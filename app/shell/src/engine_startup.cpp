@@ -1,0 +1,60 @@
+#include "shell/engine_startup.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "engine/evaluator.h"
+#include "engine/library_loader.h"
+#include "engine/script_folder.h"
+#include "engine/scripts.h"
+#include "engine/workspace_settings.h"
+#include "platform/program_path.h"
+#include "platform/text.h"
+
+namespace shell {
+namespace {
+
+std::filesystem::path programFolder() {
+    const int32_t length = platformProgramFolder(nullptr, 0);
+    if (length <= 0) return {};
+    std::u16string folder(size_t(length) + 1, u'\0');
+    platformProgramFolder(folder.data(), length + 1);
+    folder.resize(size_t(length));
+    std::string path(platformUtf16ToUtf8(folder.c_str(), nullptr, 0) + 1, '\0');
+    path.resize(platformUtf16ToUtf8(folder.c_str(), path.data(), path.size()));
+    return path;
+}
+
+int loadKeypads() {
+    const std::filesystem::path folder = programFolder();
+    if (folder.empty()) return 0;
+    if (const int n = engine::loadKeypadLibraries(folder.c_str()); n > 0) return n;
+    std::error_code error;
+    const std::filesystem::path installed = folder / ".." / "lib" / "orvana";
+    if (!std::filesystem::is_directory(installed, error)) return 0;
+    return engine::loadKeypadLibraries(installed.c_str());
+}
+
+}  // namespace
+
+EngineStartup::EngineStartup(std::u16string_view scriptFolder) {
+    loaded_ = loadKeypads();
+    engine::setScriptFolder(std::u16string(scriptFolder));
+    engine::installScriptSupport();
+}
+
+EngineStartup::EngineStartup(std::u16string_view scriptFolder, const std::string& moduleFolder) {
+    loaded_ = engine::loadKeypadLibraries(moduleFolder.c_str());
+    engine::setScriptFolder(std::u16string(scriptFolder));
+    engine::installScriptSupport();
+}
+
+EngineStartup::~EngineStartup() { engine::unloadKeypadLibraries(); }
+
+void beginUserAction() { engine::clearScriptAbort(); }
+
+void useWorkspaceDisplaySlot() {
+    engine::setEvaluationFlag(engine::workspaceSettings().evaluation);
+}
+
+}  // namespace shell
