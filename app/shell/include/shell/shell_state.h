@@ -32,12 +32,10 @@
 
 namespace shell {
 
-// Client-area geometry (logical pixels); the block area's is block_view.h's.
-inline constexpr int kClientHeight = 266;
+// Where the keypad view stands normally (the block area's geometry is
+// block_view.h's), and how many keypad pages there are.
 inline constexpr int kKeypadTop = 112;
-inline constexpr int kKeypadHeight = 154;
 inline constexpr int kPageCount = 5;
-inline constexpr int kEditLimit = 99;
 // Hardware keys closer together than this are ignored; after Record the
 // next one is ignored for this long plus the extra.
 inline constexpr double kHardwareKeyGapMs = 200.0;
