@@ -5,6 +5,7 @@
 
 #include "answer_viewer_view.h"
 #include "engine/script_folder.h"
+#include "engine/variables.h"
 #include "files_dialog_view.h"
 #include "format_dialog_view.h"
 #include "library_selection_view.h"
@@ -25,11 +26,13 @@ int files(shell::ShellState&, shell::FilesMode mode, std::u16string& path) {
 
 int32_t workspaceOptions(shell::ShellState&) { return showWorkspaceOptions(owner, ownerScale); }
 
-void answerViewer(shell::ShellState& state) {
-    const shell::AnswerViewer viewer(shell::activeAnswer(state), state.formats.inUse(),
+void showValue(shell::ShellState& state, const Matrix* value) {
+    const shell::AnswerViewer viewer(value, state.formats.inUse(),
                                      state.blocks.activeBlock().degrees());
     showAnswerViewer(owner, ownerScale, viewer);
 }
+
+void answerViewer(shell::ShellState& state) { showValue(state, shell::activeAnswer(state)); }
 
 bool format(shell::ShellState& state) {
     const shell::FormatSlot before = state.formats.inUse();
@@ -60,6 +63,14 @@ shell::ShellDialogs windowDialogs(bool scripted) {
 shell::VariablesResult chooseVariable(shell::ShellState& state, bool scripted) {
     if (scripted) return shell::chooseVariableByPrompts(state);
     return showVariablesDialog(owner, ownerScale, state.formats.inUse(), engine::scriptFolder());
+}
+
+void viewVariable(shell::ShellState& state, std::u16string_view name, bool scripted) {
+    if (scripted) {
+        shell::viewVariableByPrompts(state, name);
+        return;
+    }
+    showValue(state, engine::variableAt(engine::findVariable(name)));
 }
 
 }  // namespace orvana::qt

@@ -23,6 +23,8 @@ shell::ShellDialogs windowDialogs(bool scripted);
 
 // The Variables/Scripts dialog of the variables key, in either form.
 shell::VariablesResult chooseVariable(shell::ShellState& state, bool scripted);
+// The answer viewer on a variable's value, in either form.
+void viewVariable(shell::ShellState& state, std::u16string_view name, bool scripted);
 
 }  // namespace orvana::qt
 

@@ -18,7 +18,7 @@ VariablesDialogView::VariablesDialogView(QWidget* parent, int scale,
     connect(menu()->addAction(QStringLiteral("Scripts")), &QAction::triggered, this,
             [this] { showPage(shell::VariablesPage::Scripts); });
     connect(menu()->addAction(QStringLiteral("OK")), &QAction::triggered, this,
-            &VariablesDialogView::choose);
+            [this] { choose(0); });
     connect(menu()->addAction(QStringLiteral("Cancel")), &QAction::triggered, this, &QDialog::reject);
     table_ = new QTreeWidget(this);
     table_->setRootIsDecorated(false);
@@ -28,7 +28,8 @@ VariablesDialogView::VariablesDialogView(QWidget* parent, int scale,
     small.setPixelSize(9 * this->scale());
     table_->setFont(small);
     body()->addWidget(table_);
-    connect(table_, &QTreeWidget::itemActivated, this, &VariablesDialogView::choose);
+    connect(table_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem*, int column) { choose(column); });
     showPage(shell::VariablesPage::Variables);
     table_->setFocus();
 }
@@ -56,10 +57,12 @@ void VariablesDialogView::showPage(shell::VariablesPage page) {
     if (!rows_.empty()) table_->setCurrentItem(table_->topLevelItem(0));
 }
 
-void VariablesDialogView::choose() {
+void VariablesDialogView::choose(int column) {
     const int row = table_->indexOfTopLevelItem(table_->currentItem());
     if (row < 0 || size_t(row) >= rows_.size()) return;
     result_ = shell::chooseVariablesRow(&rows_[size_t(row)]);
+    result_.view = column == kValueColumn && page_ == shell::VariablesPage::Variables &&
+                   result_.code >= 0 && result_.code < shell::kUserFunctionCodeBase;
     accept();
 }
 

@@ -29,7 +29,9 @@ public:
     const shell::VariablesResult& result() const { return result_; }
 
 private:
-    void choose();
+    // OK on the current row; activating a variable's value asks to view it.
+    void choose(int column);
+    static constexpr int kValueColumn = 2;
 
     shell::FormatSlot format_;
     std::u16string scriptFolder_;

@@ -20,11 +20,12 @@ int files(ShellState& state, FilesMode mode, std::u16string& path) {
 
 int32_t workspaceOptions(ShellState& state) { return runWorkspaceOptionsByPrompt(state.windows.main); }
 
-void answerViewer(ShellState& state) {
-    const AnswerViewer viewer(activeAnswer(state), state.formats.inUse(),
-                              state.blocks.activeBlock().degrees());
+void showValue(ShellState& state, const Matrix* value) {
+    const AnswerViewer viewer(value, state.formats.inUse(), state.blocks.activeBlock().degrees());
     platformMessageBox(state.windows.main, viewer.tabSeparated().c_str(), u"Var", PLATFORM_MB_OK);
 }
+
+void answerViewer(ShellState& state) { showValue(state, activeAnswer(state)); }
 
 bool format(ShellState& state) { return runFormatDialogByLists(state.windows.main, state.formats); }
 
@@ -46,6 +47,10 @@ VariablesResult chooseVariableByPrompts(ShellState& state) {
         result.name = std::u16string(engine::globalVariableName(index));
     }
     return result;
+}
+
+void viewVariableByPrompts(ShellState& state, std::u16string_view name) {
+    showValue(state, engine::variableAt(engine::findVariable(name)));
 }
 
 }  // namespace shell

@@ -15,6 +15,8 @@ ShellDialogs promptedDialogs();
 // Variable prompt: its result then carries the new variable's name (an
 // empty name when that was cancelled).
 VariablesResult chooseVariableByPrompts(ShellState& state);
+// The answer viewer on a variable's value, as a message box "Var".
+void viewVariableByPrompts(ShellState& state, std::u16string_view name);
 
 }  // namespace shell
 

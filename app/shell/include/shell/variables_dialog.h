@@ -39,6 +39,8 @@ struct VariablesResult {
     int code = kVariablesCancelled;
     std::u16string name;
     int parameters = 0;  // of a user function
+    // A variable chosen in its "Value/View" column: to be shown, not inserted.
+    bool view = false;
 };
 
 // The column headers and widths of each page.

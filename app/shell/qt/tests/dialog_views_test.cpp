@@ -1,6 +1,7 @@
 // Each dialog view opened offscreen and operated with key and mouse events,
 // and a Workspace dropped on the window.
 #include <QDir>
+#include <QHeaderView>
 #include <QFile>
 #include <QMimeData>
 #include <QTest>
@@ -177,6 +178,21 @@ TEST_F(DialogViewTest, VariablesViewChoosesAVariableOrAScript) {
     QTest::keyClick(view.table(), Qt::Key_Return);
     EXPECT_EQ(view.result().code, int(engine::findVariable(u"speed")));
     EXPECT_EQ(view.result().name, u"speed");
+    EXPECT_FALSE(view.result().view);
+
+    // A double click on a variable's value asks to view it.
+    VariablesDialogView valueView(window_.get(), 1, shell::FormatSlot{}, path() + u"/");
+    valueView.show();
+    found = valueView.table()->findItems(QStringLiteral("speed"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QRect value = valueView.table()->visualItemRect(found.front());
+    const int valueX = valueView.table()->header()->sectionPosition(2) + 5;
+    QTest::mouseClick(valueView.table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(valueX, value.center().y()));
+    QTest::mouseDClick(valueView.table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(valueX, value.center().y()));
+    EXPECT_EQ(valueView.result().name, u"speed");
+    EXPECT_TRUE(valueView.result().view);
 
     VariablesDialogView scripts(window_.get(), 1, shell::FormatSlot{}, path() + u"/");
     scripts.show();
