@@ -24,8 +24,12 @@ FilesDialogView::FilesDialogView(QWidget* parent, int scale, shell::FilesMode mo
                                  const std::u16string& path, const std::u16string& scriptFolder)
     : DialogFrame(parent, QString(), scale), model_(mode, path, scriptFolder, parent) {
     setWindowTitle(qtext(model_.title()));
-    connect(menu()->addAction(QStringLiteral("OK")), &QAction::triggered, this,
-            [this] { finish(model_.command(shell::kCmdFilesOk)); });
+    connect(menu()->addAction(QStringLiteral("OK")), &QAction::triggered, this, [this] {
+        // A typed path (or any text in the path field) is confirmed as a path.
+        const QString typed = field_->text();
+        const bool path = typed.contains(u'/') || (!model_.hasNameField() && !typed.isEmpty());
+        finish(path ? model_.enterPath(typed.toStdU16String()) : model_.command(shell::kCmdFilesOk));
+    });
     QMenu* options = menu()->addMenu(QStringLiteral("Options"));
     const std::pair<const char*, int> items[] = {
         {"My Documents", shell::kCmdFilesMyDocuments},

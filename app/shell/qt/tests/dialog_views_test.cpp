@@ -84,6 +84,14 @@ TEST_F(DialogViewTest, FilesViewSavesATypedNameAndLoadsByEnter) {
     EXPECT_EQ(load.code(), shell::kDialogConfirmed);
     EXPECT_EQ(load.model().result(), path() + u"/sub/Alpha.ovw");
 
+    // A path typed into the path field and confirmed with OK.
+    FilesDialogView typed(window_.get(), 1, shell::FilesMode::Load, path(), path());
+    typed.show();
+    QTest::keyClicks(typed.field(), QStringLiteral("sub/Alpha"));
+    clickMenu(typed, QStringLiteral("OK"));
+    EXPECT_EQ(typed.code(), shell::kDialogConfirmed);
+    EXPECT_EQ(typed.model().result(), path() + u"/sub/Alpha.ovw");
+
     FilesDialogView folder(window_.get(), 1, shell::FilesMode::SelectFolder, path(), path());
     folder.show();
     QTest::keyClick(&folder, Qt::Key_Escape);  // closes in Select Folder mode
