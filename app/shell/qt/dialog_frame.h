@@ -12,9 +12,10 @@
 
 namespace orvana::qt {
 
-// The device's screen in logical pixels.
+// A full-screen dialog covers the main window: the client area and the
+// soft-key bar below it, in logical pixels.
 inline constexpr int kScreenWidth = 240;
-inline constexpr int kScreenHeight = 294;
+inline constexpr int kScreenHeight = 266 + 26;
 
 inline QString qtext(std::u16string_view text) {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
