@@ -38,6 +38,9 @@ extern "C" uint32_t platformFileAttributes(const char16_t* path) {
     uint32_t attributes = 0;
     if (S_ISDIR(info.st_mode)) attributes |= PLATFORM_FILE_ATTRIBUTE_DIRECTORY;
     if (access(narrow.c_str(), W_OK) != 0) attributes |= PLATFORM_FILE_ATTRIBUTE_READONLY;
+    struct stat link {};
+    if (lstat(narrow.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+        attributes |= PLATFORM_FILE_ATTRIBUTE_LINK;
     return attributes != 0 ? attributes : PLATFORM_FILE_ATTRIBUTE_NORMAL;
 }
 

@@ -101,4 +101,17 @@ TEST_F(FolderTest, DeletesReadOnlyFilesButNotFolders) {
     EXPECT_EQ(platformRemoveFolder(nullptr), 0);
 }
 
+TEST_F(FolderTest, LinksAreMarkedAndDeletedThemselves) {
+    ASSERT_EQ(platformCreateFolder(at("target").c_str()), 1);
+    touch("target/kept.txt");
+    fs::create_directory_symlink(root_ / "target", root_ / "link");
+    const uint32_t attributes = platformFileAttributes(at("link").c_str());
+    EXPECT_NE(attributes & PLATFORM_FILE_ATTRIBUTE_LINK, 0u);
+    EXPECT_NE(attributes & PLATFORM_FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(platformFileAttributes(at("target").c_str()) & PLATFORM_FILE_ATTRIBUTE_LINK, 0u);
+    EXPECT_EQ(platformDeleteFile(at("link").c_str()), 1);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(root_ / "link")));
+    EXPECT_TRUE(fs::exists(root_ / "target" / "kept.txt"));
+}
+
 }  // namespace

@@ -57,6 +57,9 @@ int confirmDeletion(PlatformWindow owner, const std::u16string& name) {
 }  // namespace
 
 bool deleteFolderTree(const std::u16string& folder) {
+    // A link to a folder goes, never what it points to.
+    if ((platformFileAttributes(folder.c_str()) & PLATFORM_FILE_ATTRIBUTE_LINK) != 0)
+        return platformDeleteFile(folder.c_str()) == 1;
     std::unique_ptr<PlatformFolderListing, void (*)(PlatformFolderListing*)> listing(
         platformListFolder(folder.c_str()), platformFreeFolderListing);
     if (!listing) return false;

@@ -195,6 +195,19 @@ TEST_F(FilesDialogTest, OptionsMenuMovesCreatesAndDeletes) {
     EXPECT_EQ(indexOf(dialog, u"made"), -1);
 }
 
+TEST_F(FilesDialogTest, DeletingALinkedFolderKeepsWhatItPointsTo) {
+    fs::create_directories(root_ / "elsewhere");
+    touch("elsewhere/precious.ovw");
+    fs::create_directories(root_ / "inner");
+    fs::create_directory_symlink(root_ / "elsewhere", root_ / "inner" / "shortcut");
+    EXPECT_TRUE(deleteFolderTree(at("inner")));
+    EXPECT_FALSE(fs::exists(root_ / "inner"));
+    EXPECT_TRUE(fs::exists(root_ / "elsewhere" / "precious.ovw"));
+    fs::create_directory_symlink(root_ / "elsewhere", root_ / "direct");
+    EXPECT_TRUE(deleteFolderTree(at("direct")));
+    EXPECT_TRUE(fs::exists(root_ / "elsewhere" / "precious.ovw"));
+}
+
 TEST_F(FilesDialogTest, DeletingFilesAndTheParentEntry) {
     touch("Alpha.ovw");
     FilesDialog dialog(FilesMode::Load, at(), u"");

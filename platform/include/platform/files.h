@@ -15,6 +15,8 @@ extern "C" {
 #define PLATFORM_FILE_ATTRIBUTE_READONLY 0x01u
 #define PLATFORM_FILE_ATTRIBUTE_DIRECTORY 0x10u
 #define PLATFORM_FILE_ATTRIBUTE_NORMAL 0x80u
+/* A symbolic link; the other attributes are those of what it points to. */
+#define PLATFORM_FILE_ATTRIBUTE_LINK 0x400u
 
 /* The attributes of a file or folder, or PLATFORM_FILE_NO_ATTRIBUTES when
  * there is nothing at that path (or the path is null or cannot be read). */

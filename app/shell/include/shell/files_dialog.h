@@ -115,8 +115,8 @@ int runFilesDialogByPrompts(PlatformWindow owner, FilesMode mode, std::u16string
                             std::u16string scriptFolder);
 
 // Deletes a folder with everything in it: files first (each made writable),
-// then its sub-folders, then the folder itself. False when something could
-// not be deleted.
+// then its sub-folders, then the folder itself. A link to a folder is removed
+// itself, never followed. False when something could not be deleted.
 bool deleteFolderTree(const std::u16string& folder);
 
 }  // namespace shell
