@@ -64,8 +64,13 @@ extern "C" PlatformFolderListing* platformListFolder(const char16_t* folder) {
         if (name == "." || name == "..") continue;
         const std::u16string wideName = widePath(entry->d_name);
         const std::u16string full = widePath((base + entry->d_name).c_str());
-        const uint32_t attributes = platformFileAttributes(full.c_str());
-        // Something that vanished between the two calls is left out.
+        uint32_t attributes = platformFileAttributes(full.c_str());
+        struct stat link {};
+        // A link to nothing is listed as a plain link, so that it can be
+        // deleted; something that vanished between the calls is left out.
+        if (attributes == PLATFORM_FILE_NO_ATTRIBUTES &&
+            lstat((base + entry->d_name).c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+            attributes = PLATFORM_FILE_ATTRIBUTE_LINK | PLATFORM_FILE_ATTRIBUTE_NORMAL;
         if (attributes == PLATFORM_FILE_NO_ATTRIBUTES) continue;
         listing->entries.push_back({wideName, attributes});
     }

@@ -112,6 +112,15 @@ TEST_F(FolderTest, LinksAreMarkedAndDeletedThemselves) {
     EXPECT_EQ(platformDeleteFile(at("link").c_str()), 1);
     EXPECT_FALSE(fs::exists(fs::symlink_status(root_ / "link")));
     EXPECT_TRUE(fs::exists(root_ / "target" / "kept.txt"));
+
+    // A link to nothing is still listed, and can be deleted.
+    fs::create_symlink(root_ / "gone", root_ / "dangling");
+    bool listed = false;
+    for (const Listed& entry : list(wide(root_.string())))
+        if (entry.name == u"dangling")
+            listed = entry.attributes == (PLATFORM_FILE_ATTRIBUTE_LINK | PLATFORM_FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(platformDeleteFile(at("dangling").c_str()), 1);
 }
 
 }  // namespace
