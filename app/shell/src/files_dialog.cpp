@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <memory>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -32,6 +33,29 @@ std::u16string joined(std::u16string_view folder, std::u16string_view name) {
     if (out.empty() || out.back() != u'/') out.push_back(u'/');
     out.append(name);
     return out;
+}
+
+// "." and ".." components resolved without asking the file system.
+std::u16string normalized(std::u16string_view path) {
+    std::vector<std::u16string_view> parts;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find(u'/', start);
+        if (end == std::u16string_view::npos) end = path.size();
+        const std::u16string_view part = path.substr(start, end - start);
+        if (part == u"..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != u".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::u16string out;
+    for (std::u16string_view part : parts) {
+        out.push_back(u'/');
+        out.append(part);
+    }
+    return out.empty() ? u"/" : out;
 }
 
 char16_t folded(char16_t c) { return c < 0x80 ? char16_t(std::towlower(c)) : c; }
@@ -253,8 +277,11 @@ std::optional<int> FilesDialog::back(uint32_t now) {
 
 std::optional<int> FilesDialog::enterPath(std::u16string_view typed) {
     if (typed.empty()) return ok();
-    const std::u16string path = typed[0] == u'/' ? std::u16string(typed) : inFolder(typed);
+    std::u16string path = typed[0] == u'/' ? std::u16string(typed) : inFolder(typed);
+    if (path[0] == u'/') path = normalized(path);
     if (isFolder(path)) {
+        // The typed text named the folder, not a file in it.
+        name_.clear();
         openFolder(path);
         return std::nullopt;
     }
