@@ -221,36 +221,14 @@ void ClientView::mouseReleaseEvent(QMouseEvent* event) {
 void ClientView::clickBlockArea(QPoint at) {
     if (at.x() >= shell::kBlockAreaWidth) {
         // The scroll bar: above the thumb a page up, below it a page down.
-        const shell::ScrollBarState bar = state_.view.scrollBar(state_.blocks);
+        const shell::ScrollBarState bar = state_.view.scrollBar(state_.blocks());
         const int span = std::max(1, bar.maximum - bar.minimum + 1);
         const int thumb = state_.blockAreaHeight() * (bar.position - bar.minimum) / span;
-        state_.view.scroll(state_.blocks, at.y() < thumb ? shell::ScrollAction::PageUp
+        state_.view.scroll(state_.blocks(), at.y() < thumb ? shell::ScrollAction::PageUp
                                                           : shell::ScrollAction::PageDown);
         return;
     }
-    activateBlockAt(at.y());
-}
-
-// A click on a block makes it the active one, as Up and Down would, so the
-// edit line is committed first.
-void ClientView::activateBlockAt(int32_t y) {
-    engine::BlockList& blocks = state_.blocks;
-    int32_t top = 0;
-    int target = -1;
-    for (int i = state_.view.firstVisible(); i < blocks.count(); ++i) {
-        const int32_t h = state_.view.height(blocks, i, i == blocks.active());
-        if (y < top + h) {
-            target = i;
-            break;
-        }
-        top += h;
-        if (top >= state_.blockAreaHeight()) break;
-    }
-    if (target < 0) return;
-    while (blocks.active() > target && state_.view.moveUp(blocks)) {
-    }
-    while (blocks.active() < target && state_.view.moveDown(blocks)) {
-    }
+    state_.view.activateBlockAt(state_.document, at.y());
 }
 
 void ClientView::clickKeypad(QPoint at) {
@@ -283,7 +261,7 @@ void ClientView::wheelEvent(QWheelEvent* event) {
     }
     const int steps = event->angleDelta().y() / 120;
     for (int i = 0; i < std::abs(steps); ++i)
-        state_.view.scroll(state_.blocks,
+        state_.view.scroll(state_.blocks(),
                            steps > 0 ? shell::ScrollAction::LineUp : shell::ScrollAction::LineDown);
     settle();
 }
@@ -297,7 +275,7 @@ void ClientView::contextMenuEvent(QContextMenuEvent* event) {
     }
     const QPoint at = logical(event->pos());
     if (at.y() >= state_.blockAreaHeight() || at.x() >= shell::kBlockAreaWidth) return;
-    activateBlockAt(at.y());
+    state_.view.activateBlockAt(state_.document, at.y());
     settle();
     command(shell::kCmdMenuButton);
 }
@@ -317,7 +295,7 @@ void ClientView::pasteFromClipboard() {
     // edit line treats it as typing.
     const size_t lineEnd = text.find_first_of(u"\r\n");
     if (lineEnd != std::u16string::npos) text.resize(lineEnd);
-    const size_t room = size_t(kEditLimit) - std::min(state_.blocks.editLine().size(), size_t(kEditLimit));
+    const size_t room = size_t(kEditLimit) - std::min(state_.document.editText().size(), size_t(kEditLimit));
     if (text.size() > room) {
         text.resize(room);
         shell::onCommandMessage(state_, 1, kTextLimitReached);

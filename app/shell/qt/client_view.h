@@ -65,7 +65,6 @@ private:
     QPoint logical(const QPointF& position) const;
     void clickBlockArea(QPoint at);
     void clickKeypad(QPoint at);
-    void activateBlockAt(int32_t y);
     void paintSurface(QPainter& painter, PlatformSurface* surface, int32_t y, int32_t height);
     void ensureSurfaces();
     void paintGraph(QPainter& painter);

@@ -69,7 +69,7 @@ std::string exportWorkspace(const shell::ShellState& state) {
     options.formatCode = state.view.display().formatCode;
     options.polar = state.view.display().polar;
     options.lineEnd = "\n";
-    return engine::exportBlocks(state.blocks, options);
+    return engine::exportBlocks(state.document.blocks(), options);
 }
 
 bool saveScreenshot(MainWindow& window, const std::string& path) {

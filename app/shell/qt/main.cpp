@@ -1,9 +1,9 @@
 // orvana: the window. With --keys it runs offscreen, types the keys, writes
 // what was asked for and exits (see key_mode.h).
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
 #include <QSettings>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,7 +13,6 @@
 #include "key_mode.h"
 #include "main_window.h"
 #include "platform/clock.h"
-#include "platform/program_path.h"
 #include "platform/text.h"
 #include "qt_backend.h"
 #include "shell/program_folder.h"
@@ -32,18 +31,6 @@ std::u16string wide(const std::string& text) {
 }
 
 QString programFolderText() { return QString::fromStdU16String(shell::programFolder()); }
-
-// The keypad modules lie beside the program, or in lib/orvana of the install
-// tree.
-std::string moduleFolder() {
-    const QString here = QCoreApplication::applicationDirPath();
-    const QDir installed(here + QStringLiteral("/../lib/orvana"));
-    if (QDir(here).entryList({QStringLiteral("*.so")}, QDir::Files).size() >
-        QDir(here).entryList({QStringLiteral("lib*.so")}, QDir::Files).size())
-        return here.toStdString();
-    if (installed.exists()) return installed.canonicalPath().toStdString();
-    return here.toStdString();
-}
 
 int chosenScale(const WindowOptions& options, const QString& settingsFile) {
     if (options.scale > 0) return options.scale;
@@ -102,6 +89,9 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     QApplication app(argc, argv);
+    // The toolkit takes the user's locale for everything; numbers are
+    // written and read with a decimal point whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Orvana"));
     QApplication::setDesktopFileName(QStringLiteral("orvana"));
     shell::prepareProgramFolder();
@@ -124,7 +114,6 @@ int main(int argc, char** argv) {
                       keyMode ? QString() : settingsFile);
     shell::StartupOptions startup;
     startup.commandLine = wide(options->workspace);
-    startup.moduleFolder = moduleFolder();
     shell::startShell(*state, startup);
     window.client().setCaretBlinks(!keyMode);
     window.client().settle();

@@ -1,12 +1,16 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QSettings>
 #include <QVBoxLayout>
 
 #include "graph_dialogs.h"
 #include "platform/popup_menu.h"
+#include "qt_dialogs.h"
 #include "platform/shell_services.h"
 #include "shell/commands.h"
 #include "shell/help_page.h"
@@ -67,6 +71,8 @@ MainWindow::MainWindow(shell::ShellState& state, QtBackend& backend, int scale,
     client_->onSettled = [this] { refreshSoftKeys(); };
 
     backend_.setMainWindow(this, kClassName, kTitle);
+    state_.dialogs = windowDialogs(backend_.scripted());
+    setAcceptDrops(true);
     setScale(scale);
     if (!settingsFile_.isEmpty()) {
         const QSettings settings(settingsFile_, QSettings::IniFormat);
@@ -78,12 +84,14 @@ MainWindow::MainWindow(shell::ShellState& state, QtBackend& backend, int scale,
 
 MainWindow::~MainWindow() {
     state_.graphDialogs = shell::inactiveGraphDialogs();
+    setDialogOwner(nullptr, 1);
     backend_.setMainWindow(nullptr, {}, {});
 }
 
 void MainWindow::setScale(int scale) {
     scale = std::clamp(scale, kSmallestScale, kLargestScale);
     backend_.setScale(scale);
+    setDialogOwner(this, scale);
     client_->setScale(scale);
     QFont font = left_->font();
     font.setPixelSize(13 * scale);
@@ -122,6 +130,27 @@ void MainWindow::openWorkspace(const QString& path) {
     const std::u16string wide = path.toStdU16String();
     if (backend_.busy() || !shell::opensWorkspaceFile(wide)) return;
     shell::loadWorkspaceFile(state_, wide, 0);
+    state_.rpnMenuChecked = state_.rpnMode;
+    client_->settle();
+}
+
+QString MainWindow::droppedWorkspace(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QStringLiteral(".ovw"))) return {};
+    return url.toLocalFile();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedWorkspace(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedWorkspace(event->mimeData());
+    if (path.isEmpty() || backend_.busy()) return;
+    event->acceptProposedAction();
+    // Loaded as a file named on the command line is: every part, no options.
+    shell::loadWorkspaceFile(state_, path.toStdU16String(), 0);
     state_.rpnMenuChecked = state_.rpnMode;
     client_->settle();
 }

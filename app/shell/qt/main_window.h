@@ -5,6 +5,7 @@
 #ifndef ORVANA_SHELL_QT_MAIN_WINDOW_H
 #define ORVANA_SHELL_QT_MAIN_WINDOW_H
 
+#include <QMimeData>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -40,6 +41,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A ".ovw" file dropped on the window is loaded like a file named on the
+    // command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+    // The local ".ovw" file a drag carries, or an empty text.
+    static QString droppedWorkspace(const QMimeData* data);
 
 private:
     void showWorkspaceMenu();

@@ -122,6 +122,7 @@ int QtBackend::messageBox(void* context, PlatformWindow owner, const char16_t* t
     box.setText(text(t));
     switch (style & PLATFORM_MB_ICON_MASK) {
         case PLATFORM_MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
+        case PLATFORM_MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
         case PLATFORM_MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
         case PLATFORM_MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;

@@ -35,7 +35,8 @@ public:
     // A press on the window while something runs: the next poll reports it.
     void notePointerPressed() { pointerPressed_ = true; }
     bool busy() const { return waitDepth_ > 0; }
-    // Key mode: nothing modal may be shown.
+    // Key mode: nothing modal is shown; every question is answered from the
+    // answer list.
     bool scripted() const { return answers_.has_value(); }
 
     // What key mode was asked to show instead of a viewer ("path#anchor").

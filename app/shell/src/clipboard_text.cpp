@@ -29,8 +29,12 @@ std::u16string element(double re, double im) {
 
 std::u16string valueLiteral(const Matrix* value) {
     if (value == nullptr) return {};
-    if (value->kind == LATTIX_KIND_STRING)
-        return u"\"" + std::u16string(stringAnswerText(value)) + u"\"";
+    if (value->kind == LATTIX_KIND_STRING) {
+        std::u16string quoted(1, u'"');
+        quoted += stringAnswerText(value);
+        quoted += u'"';
+        return quoted;
+    }
     if (value->kind == LATTIX_KIND_EMPTY || value->rows < 1 || value->cols < 1) return {};
     const int32_t rows = value->rows, cols = value->cols;
     if (int64_t(rows) * cols > int64_t(value->capacity)) return {};
@@ -52,8 +56,8 @@ std::u16string valueLiteral(const Matrix* value) {
 
 std::u16string copyText(const ShellState& state, std::u16string_view selection) {
     if (!selection.empty()) return std::u16string(selection);
-    const engine::BlockList& blocks = state.blocks;
-    int index = blocks.active();
+    const engine::BlockList& blocks = state.document.blocks();
+    int index = state.document.active();
     const bool emptyLast = index == blocks.count() - 1 && blocks.block(index).text().empty();
     if (emptyLast && index > 0) --index;
     const engine::EquationBlock& block = blocks.block(index);

@@ -90,13 +90,13 @@ std::u16string traceBlockText(const GraphModel& model) {
 }
 
 void traceToBlock(ShellState& state) {
-    engine::BlockList& blocks = state.blocks;
+    WorkspaceDocument& document = state.document;
     const std::u16string text = traceBlockText(*state.graph);
-    const int last = blocks.count() - 1;
-    const bool lastEmpty = blocks.block(last).text().empty();
-    blocks.insertAt(lastEmpty ? last : last + 1);
-    blocks.setEditLine(text);
-    state.view.exe(blocks, engine::ExeMode::Normal);
+    const int last = document.blocks().count() - 1;
+    const bool lastEmpty = document.blocks().block(last).text().empty();
+    document.insertAt(lastEmpty ? last : last + 1);
+    document.setEditText(text);
+    state.view.exe(document, ExeMode::Normal);
     state.pending.updateScrollBar = true;
     state.pending.redrawClient = true;
 }

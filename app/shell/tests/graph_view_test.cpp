@@ -61,7 +61,7 @@ class GraphViewTest : public testing::ShellTest {
 TEST_F(GraphViewTest, ArrowsEnterAndDigitsDriveTheView) {
     graph(u"x*x");
     EXPECT_EQ(model().curveCount(), 1);
-    const std::u16string editBefore = blocks().editLine();
+    const std::u16string editBefore = state().document.editText();
 
     onKeyUp(state(), kKeyRight);
     EXPECT_TRUE(model().traceOn());
@@ -93,7 +93,7 @@ TEST_F(GraphViewTest, ArrowsEnterAndDigitsDriveTheView) {
     // Other keys of page 0 are not the view's and go nowhere.
     type(u'+');
     type(u'x');
-    EXPECT_EQ(blocks().editLine(), editBefore);
+    EXPECT_EQ(state().document.editText(), editBefore);
     EXPECT_TRUE(state().pending.redrawClient);
 }
 

@@ -19,6 +19,7 @@ typedef void* PlatformWindow;
 #define PLATFORM_MB_YESNO 0x0004u
 /* Icons. */
 #define PLATFORM_MB_ICONSTOP 0x0010u
+#define PLATFORM_MB_ICONQUESTION 0x0020u
 #define PLATFORM_MB_ICONEXCLAMATION 0x0030u
 #define PLATFORM_MB_ICONINFORMATION 0x0040u
 /* The second button is the default one. */

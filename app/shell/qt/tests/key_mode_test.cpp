@@ -47,6 +47,21 @@ TEST(KeyMode, TypesKeysAndExportsTheAnswers) {
     EXPECT_FALSE(QFileInfo::exists(config.path() + "/orvana/prefs.prf"));
 }
 
+TEST(KeyMode, DialogsTakeTheirAnswersFromTheList) {
+    QTemporaryDir config;
+    const std::string folder = config.path().toStdString();
+    // Save... with a typed path, keeping the lower-case name; Format... as
+    // Fixed with 2 digits.
+    const ProgramRun run =
+        orvana(config, "--keys '1/3{Enter}{Cmd:40060}{Cmd:40102}' --export - --answers '" + folder +
+                           "/total,no,Fixed,2 digits,1 Row'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(QFileInfo::exists(config.path() + "/total.ovw"));
+    EXPECT_FALSE(QFileInfo::exists(config.path() + "/Total.ovw"));
+    EXPECT_TRUE(contains(run.out, "0.33")) << run.out;
+    EXPECT_FALSE(contains(run.out, "0.333")) << run.out;
+}
+
 TEST(KeyMode, LibraryKeysOnPageTwoAndAScreenshotAtScaleTwo) {
     QTemporaryDir config;
     const QString png = config.path() + "/window.png";

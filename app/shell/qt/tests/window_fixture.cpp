@@ -56,7 +56,7 @@ void WindowTest::clickAt(int x, int y) {
                       QPoint(x * s + s / 2, y * s + s / 2));
 }
 
-std::u16string WindowTest::editLine() const { return state_->blocks.editLine(); }
+std::u16string WindowTest::editLine() const { return state_->document.editText(); }
 
 std::string WindowTest::exported() const { return exportWorkspace(*state_); }
 

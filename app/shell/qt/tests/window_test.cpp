@@ -19,7 +19,7 @@ TEST_F(WindowTest, TypingAndEnterShowTheAnswerUnderTheBlock) {
     EXPECT_EQ(editLine(), u"2+3");
     press(Qt::Key_Return);
     EXPECT_TRUE(contains(exported(), "2+3\n    \t 5")) << exported();
-    EXPECT_EQ(state_->blocks.count(), 2);
+    EXPECT_EQ(state_->blocks().count(), 2);
     // The executed block is grey now, the new active block white.
     const QImage client = grabClient();
     EXPECT_EQ(client.pixel(100, 5), kInactiveGrey);
@@ -31,9 +31,9 @@ TEST_F(WindowTest, EscapeOnPageZeroDeletesBeforeTheCaretAndUndoTakesBackExe) {
     press(Qt::Key_Escape);
     EXPECT_EQ(editLine().size(), 4u);
     press(Qt::Key_Return);
-    ASSERT_EQ(state_->blocks.count(), 2);
+    ASSERT_EQ(state_->blocks().count(), 2);
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(state_->blocks.count(), 1);
+    EXPECT_EQ(state_->blocks().count(), 1);
     EXPECT_EQ(editLine().size(), 4u);
 }
 
@@ -60,7 +60,7 @@ TEST_F(WindowTest, F7TogglesFullScreenAndAClickActivatesABlock) {
     press(Qt::Key_Return);
     type("2");
     press(Qt::Key_Return);
-    ASSERT_EQ(state_->blocks.active(), 2);
+    ASSERT_EQ(state_->document.active(), 2);
     press(Qt::Key_F7);
     EXPECT_TRUE(state_->fullScreen);
     EXPECT_EQ(state_->blockAreaHeight(), 266);
@@ -72,7 +72,7 @@ TEST_F(WindowTest, F7TogglesFullScreenAndAClickActivatesABlock) {
     press(Qt::Key_Down);
     const int first = state_->view.firstVisible();
     clickAt(100, 3);
-    EXPECT_EQ(state_->blocks.active(), first);
+    EXPECT_EQ(state_->document.active(), first);
 }
 
 TEST_F(WindowTest, AtScaleTwoTheClientIs480By532AndTextIsSharp) {
