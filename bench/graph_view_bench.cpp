@@ -39,10 +39,10 @@ struct GraphWindow {
         for (int k = 0; k < kCurves; ++k) {
             const std::string text =
                 "sin(x*" + std::to_string(k + 1) + "/7)*" + std::to_string(2 + k % 8) + "-3";
-            state.blocks.setEditLine(std::u16string(text.begin(), text.end()));
-            const int index = state.blocks.active();
-            state.view.exe(state.blocks, engine::ExeMode::Normal);
-            engine::EquationBlock& block = state.blocks.block(index);
+            state.document.setEditText(std::u16string(text.begin(), text.end()));
+            const int index = state.document.active();
+            state.view.exe(state.document, shell::ExeMode::Normal);
+            engine::EquationBlock& block = state.blocks().block(index);
             block.setFlags(block.flags() | uint32_t(1 + k % 7));
         }
         shell::runCommand(state, shell::kCmdGraph);

@@ -37,8 +37,8 @@ struct Window {
         // A Workspace worth drawing: matrices, strings, a failed block.
         for (const char16_t* text : {u"{1,2,3|4,5,6}", u"\"a string answer\"", u"1/0", u"2+3i",
                                      u"sin(30)"}) {
-            state.blocks.setEditLine(text);
-            state.view.exe(state.blocks, engine::ExeMode::Normal);
+            state.document.setEditText(text);
+            state.view.exe(state.document, shell::ExeMode::Normal);
         }
     }
     ~Window() { shell::destroyShell(state); }

@@ -39,9 +39,10 @@ case "$out" in
 esac
 if [ -x "$prefix/bin/orvana" ]; then
     out=$(env -u LD_LIBRARY_PATH XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen \
-          "$prefix/bin/orvana" --keys 'sin(30){Enter}' --export -)
+          "$prefix/bin/orvana" --keys 'FC(212){Enter}' --export -)
+    # FC is the Conversion keypad's.
     case "$out" in
-        *0.5*) ;;
+        *100*) ;;
         *) fail "installed orvana answered: $out" ;;
     esac
 fi

@@ -28,7 +28,7 @@ int32_t workspaceOptions(shell::ShellState&) { return showWorkspaceOptions(owner
 
 void showValue(shell::ShellState& state, const Matrix* value) {
     const shell::AnswerViewer viewer(value, state.formats.inUse(),
-                                     state.blocks.activeBlock().degrees());
+                                     state.document.activeBlock().degrees());
     showAnswerViewer(owner, ownerScale, viewer);
 }
 
@@ -52,8 +52,17 @@ void setDialogOwner(QWidget* window, int scale) {
     ownerScale = scale;
 }
 
+engine::VariableChoice variables(shell::ShellState& state) {
+    return shell::toVariableChoice(chooseVariable(state, false));
+}
+
+void variableViewer(shell::ShellState& state, std::u16string_view name) {
+    viewVariable(state, name, false);
+}
+
 shell::ShellDialogs qtDialogs() {
-    return shell::ShellDialogs{files, workspaceOptions, answerViewer, format, librarySelection};
+    return shell::ShellDialogs{files,  workspaceOptions, answerViewer, format, librarySelection,
+                               variables, variableViewer};
 }
 
 shell::ShellDialogs windowDialogs(bool scripted) {

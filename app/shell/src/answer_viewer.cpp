@@ -78,7 +78,7 @@ std::u16string AnswerViewer::tabSeparated() const {
 }
 
 const Matrix* activeAnswer(const ShellState& state) {
-    return state.blocks.block(state.blocks.active()).answer();
+    return state.document.blocks().block(state.document.active()).answer();
 }
 
 }  // namespace shell

@@ -21,7 +21,7 @@ int files(ShellState& state, FilesMode mode, std::u16string& path) {
 int32_t workspaceOptions(ShellState& state) { return runWorkspaceOptionsByPrompt(state.windows.main); }
 
 void showValue(ShellState& state, const Matrix* value) {
-    const AnswerViewer viewer(value, state.formats.inUse(), state.blocks.activeBlock().degrees());
+    const AnswerViewer viewer(value, state.formats.inUse(), state.document.activeBlock().degrees());
     platformMessageBox(state.windows.main, viewer.tabSeparated().c_str(), u"Var", PLATFORM_MB_OK);
 }
 
@@ -33,10 +33,19 @@ void librarySelection(ShellState& state) {
     runLibrarySelectionByLists(state.windows.main, state.quickSelect);
 }
 
+engine::VariableChoice variables(ShellState& state) {
+    return toVariableChoice(chooseVariableByPrompts(state));
+}
+
+void variableViewer(ShellState& state, std::u16string_view name) {
+    viewVariableByPrompts(state, name);
+}
+
 }  // namespace
 
 ShellDialogs promptedDialogs() {
-    return ShellDialogs{files, workspaceOptions, answerViewer, format, librarySelection};
+    return ShellDialogs{files,  workspaceOptions, answerViewer, format, librarySelection,
+                        variables, variableViewer};
 }
 
 VariablesResult chooseVariableByPrompts(ShellState& state) {

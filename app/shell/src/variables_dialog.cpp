@@ -122,3 +122,17 @@ VariablesResult runVariablesDialogByList(PlatformWindow owner, const FormatSlot&
 }
 
 }  // namespace shell
+
+namespace shell {
+
+engine::VariableChoice toVariableChoice(const VariablesResult& result) {
+    using Kind = engine::VariableChoice::Kind;
+    if (result.code == kVariablesCancelled || result.name.empty()) return {};
+    if (result.code == kChoseScript) return {Kind::Workspace, result.name, 0};
+    if (result.code == kChoseNewVariable) return {Kind::NewVariable, result.name, 0};
+    if (result.code >= kUserFunctionCodeBase && result.code < kChoseNewVariable)
+        return {Kind::UserFunction, result.name, result.parameters};
+    return {result.view ? Kind::ViewVariable : Kind::Variable, result.name, 0};
+}
+
+}  // namespace shell

@@ -26,6 +26,7 @@ namespace shell {
 
 inline constexpr int32_t kBlockAreaWidth = 234;
 inline constexpr int32_t kClientWidth = 240;
+inline constexpr int32_t kClientHeight = 266;
 inline constexpr int32_t kBlockAreaNormal = 112;
 inline constexpr int32_t kBlockAreaFullScreen = 266;
 inline constexpr PlatformColour kActiveFill = PLATFORM_RGB(255, 255, 255);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/key_host.h"
 #include "platform/message_box.h"
 
 namespace shell {
@@ -42,6 +43,9 @@ struct VariablesResult {
     // A variable chosen in its "Value/View" column: to be shown, not inserted.
     bool view = false;
 };
+
+// What the variables key makes of the dialog's result.
+engine::VariableChoice toVariableChoice(const VariablesResult& result);
 
 // The column headers and widths of each page.
 struct VariablesColumn {

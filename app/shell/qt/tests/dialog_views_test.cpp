@@ -235,7 +235,7 @@ TEST_F(DialogViewTest, NewVariableViewPicksChecksAndCreates) {
 TEST_F(DialogViewTest, AnswerViewerShowsTheTableAndCopiesIt) {
     type("{1,2|3,4}");
     press(Qt::Key_Return);
-    const shell::AnswerViewer viewer(state_->blocks.block(0).answer(), shell::FormatSlot{}, false);
+    const shell::AnswerViewer viewer(state_->blocks().block(0).answer(), shell::FormatSlot{}, false);
     AnswerViewerView view(window_.get(), 1, viewer);
     view.show();
     ASSERT_NE(view.table(), nullptr);
@@ -255,7 +255,7 @@ TEST_F(DialogViewTest, AWorkspaceDroppedOnTheWindowIsLoaded) {
     type("6*7");
     press(Qt::Key_Return);
     const std::u16string file = path() + u"/Dropped.ovw";
-    ASSERT_TRUE(engine::saveWorkspace(file.c_str(), false, &state_->blocks));
+    ASSERT_TRUE(engine::saveWorkspace(file.c_str(), false, &state_->blocks()));
     shell::clearBlocks(*state_);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(file))});
@@ -264,7 +264,7 @@ TEST_F(DialogViewTest, AWorkspaceDroppedOnTheWindowIsLoaded) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window_.get(), &drop);
-    EXPECT_EQ(state_->blocks.block(0).text(), u"6*7");
+    EXPECT_EQ(state_->blocks().block(0).text(), u"6*7");
 
     QMimeData text;
     text.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});

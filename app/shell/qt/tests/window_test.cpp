@@ -47,8 +47,8 @@ TEST_F(WindowTest, PagesReachTheLibraryKeysByKeyAndByClick) {
     const std::u16string byKey = editLine();
     EXPECT_FALSE(byKey.empty());
     // The same key clicked on the legend: key 1 is the top-left cell.
-    press(Qt::Key_Escape);
-    while (!editLine().empty()) press(Qt::Key_Backspace);
+    window_->client().command(shell::kCmdClearEdit);
+    ASSERT_EQ(editLine(), u"");
     press(Qt::Key_F9);
     press(Qt::Key_F9);
     clickAt(20, 112 + 15);
