@@ -23,6 +23,21 @@ constexpr PlatformColour kEmptyTab = PLATFORM_RGB(214, 214, 214);
 const PlatformFont kNameFont{u"Tahoma", 11, PLATFORM_FONT_BOLD};
 const PlatformFont kTabFont{u"Tahoma", 9, PLATFORM_FONT_NORMAL};
 
+// A library name short enough for its tab: cut and ended with a full stop
+// when the whole name does not fit ("Hexadecimal" becomes "Hexad.").
+std::u16string fittedTitle(std::u16string title, int32_t width) {
+    int32_t w = 0;
+    platformMeasureText(title.c_str(), &kTabFont, &w, nullptr);
+    if (w <= width) return title;
+    while (title.size() > 1) {
+        title.pop_back();
+        const std::u16string cut = title + u".";
+        platformMeasureText(cut.c_str(), &kTabFont, &w, nullptr);
+        if (w <= width) return cut;
+    }
+    return title;
+}
+
 // The quick-select tabs under the legend.
 constexpr int32_t kTabTop = 117, kTabBottom = 133, kTabPitch = 43, kTabWidth = 41;
 
@@ -184,7 +199,8 @@ void KeypadView::drawQuickSelects(const KeypadViewInput& input) {
             platformFillRect(composition_, left + 1, kTabTop + 1, right - 1, kTabBottom - 1,
                              kWhite);
         drawCentredText(composition_, left + 2, kTabTop, right - 2, kTabBottom,
-                        libraryTitle(library), kTabFont, underCursor ? kWhite : kInk);
+                        fittedTitle(libraryTitle(library), right - left - 4), kTabFont,
+                        underCursor ? kWhite : kInk);
     }
 }
 
