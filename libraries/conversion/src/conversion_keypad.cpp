@@ -81,17 +81,4 @@ PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
     return legend.copyTo(surface);
 }
 
-PLATFORM_API int32_t GetButtonRect(int32_t, int32_t, KeypadRect*) {
-    return 0;
-}
-
-PLATFORM_API int32_t doGraph(double*, KeypadCurve*, int16_t*, OperatorCode, int32_t, int32_t,
-                             Matrix*, int16_t*, const HostServices*) {
-    return 0;
-}
-
-PLATFORM_API int32_t doDraw(void) {
-    return 0;
-}
-
 }  // extern "C"
