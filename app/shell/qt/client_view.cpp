@@ -9,6 +9,7 @@
 
 #include "key_translation.h"
 #include "platform/clipboard.h"
+#include "platform/edit_control.h"
 #include "shell/block_view.h"
 #include "shell/clipboard_text.h"
 #include "shell/commands.h"
@@ -23,8 +24,8 @@ namespace {
 constexpr int kCaretBlinkMs = 530;
 // The wheel zooms the graph by this factor per notch.
 constexpr double kWheelZoomStep = 1.25;
-// The expression line's limit; pasting never makes it longer.
-constexpr int kEditLimit = 99;
+// The expression line's child id, for its notifications.
+constexpr uint16_t kEditLineId = 1;
 // The edit line's notification that the text limit was reached.
 constexpr uint16_t kTextLimitReached = 1281;
 
@@ -281,7 +282,14 @@ void ClientView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ClientView::copyToClipboard() {
-    const std::u16string text = shell::copyText(state_, {});
+    // The user's own selection in the edit line, else the active answer.
+    const std::u16string line = state_.document.editText();
+    int32_t start = 0, end = 0;
+    platformEditGetSelection(state_.document.editLine(), &start, &end);
+    std::u16string_view selection;
+    if (start >= 0 && end > start && size_t(end) <= line.size())
+        selection = std::u16string_view(line).substr(size_t(start), size_t(end - start));
+    const std::u16string text = shell::copyText(state_, selection);
     if (!text.empty()) platformSetClipboardText(text.c_str());
 }
 
@@ -291,16 +299,11 @@ void ClientView::pasteFromClipboard() {
     std::u16string text(size_t(length) + 1, u'\0');
     platformGetClipboardText(text.data(), length + 1);
     text.resize(size_t(length));
-    // One line: the first line of what was copied, typed key by key so the
-    // edit line treats it as typing.
+    // One line: the first line of what was copied, in place of the selection.
     const size_t lineEnd = text.find_first_of(u"\r\n");
     if (lineEnd != std::u16string::npos) text.resize(lineEnd);
-    const size_t room = size_t(kEditLimit) - std::min(state_.document.editText().size(), size_t(kEditLimit));
-    if (text.size() > room) {
-        text.resize(room);
-        shell::onCommandMessage(state_, 1, kTextLimitReached);
-    }
-    for (char16_t c : text) shell::onCharacter(state_, c);
+    if (platformEditReplaceSelection(state_.document.editLine(), text.c_str()) == 0)
+        shell::onCommandMessage(state_, kEditLineId, kTextLimitReached);
 }
 
 }  // namespace orvana::qt

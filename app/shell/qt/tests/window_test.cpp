@@ -1,6 +1,7 @@
 // The window driven by real key and mouse events on the offscreen platform.
 #include <QTest>
 
+#include "platform/clipboard.h"
 #include "shell/commands.h"
 #include "window_fixture.h"
 
@@ -91,6 +92,29 @@ TEST_F(WindowTest, AtScaleTwoTheClientIs480By532AndTextIsSharp) {
     for (int y = 0; y < 56; y += 2)
         for (int x = 0; x < 200; ++x) differing += two.pixel(x, y) != two.pixel(x, y + 1);
     EXPECT_GT(differing, 20);
+}
+
+}  // namespace
+}  // namespace orvana::qt::testing
+
+namespace orvana::qt::testing {
+namespace {
+
+TEST_F(WindowTest, CopyTakesTheAnswerAtFullPrecisionAndPasteTypesWithinTheLimit) {
+    type("1/3");
+    press(Qt::Key_Return);
+    press(Qt::Key_C, Qt::ControlModifier);
+    char16_t copied[64];
+    ASSERT_GT(platformGetClipboardText(copied, 64), 0);
+    EXPECT_EQ(std::u16string(copied), u"0.33333333333333331");
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editLine(), u"0.33333333333333331");
+    press(Qt::Key_Return);
+    EXPECT_TRUE(exported().find("0.3333") != std::string::npos);
+    // A long text is cut at the line's 99 characters.
+    platformSetClipboardText(std::u16string(150, u'7').c_str());
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editLine().size(), 99u);
 }
 
 }  // namespace
