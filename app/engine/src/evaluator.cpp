@@ -2,6 +2,7 @@
 // token, with the stack checks after every token; library tokens go to their
 // library, built-in tokens to applyBuiltin.
 #include "engine/evaluator.h"
+#include "engine/long_run.h"
 
 #include <algorithm>
 
@@ -141,6 +142,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const int lowestRead = fromBottom ? kBlockStartTop : *top + 1;
     const int lowestTop = fromBottom ? kFirstValueSlot : *top;
 
+    const LongRunWatch watch(nesting == 0);
     const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
         copyValMatrix(&stack[kBlockStartTop], 0.0, 0.0);
@@ -169,6 +171,10 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
             break;
         }
         if (next.stop) break;
+        if (longRunInterrupted()) {
+            status = kInterrupted;
+            break;
+        }
         const uint32_t cls = keypadOperatorClass(t->code);
         if (evaluating && (cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_FUNCTION))
             roundNumber(stack[*top], kOperatorDigits);

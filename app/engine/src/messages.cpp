@@ -43,6 +43,7 @@ constexpr Message kMessages[] = {
     {62, u"Matrix too big"},
     {63, u"Lines starting with \"*\" ignored"},
     {64, u"Can't save workspace. "},
+    {65, u"Interrupted"},
 };
 
 }  // namespace

@@ -209,6 +209,10 @@ void clearScriptAbort() {
     aborted = false;
 }
 
+void abortScript() {
+    aborted = true;
+}
+
 Status callWorkspaceIn(std::u16string_view name, const Matrix* args, int count, Matrix* result,
                        const GraphTarget* graph) {
     if (count < 0 || count > 6) return kWrongParameterCount;

@@ -120,6 +120,17 @@ QImage ClientView::graphImage() {
 void ClientView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(192, 192, 192));
+    if (backend_.busy()) {
+        // Something runs (a script, a long evaluation, sampling): the state
+        // may be half way through a change, so the last frame is shown again.
+        if (state_.graphShown()) {
+            paintSurface(painter, graph_, 0, shell::kClientHeight);
+            return;
+        }
+        paintSurface(painter, blockArea_, 0, state_.blockAreaHeight());
+        if (state_.keypadShown) paintSurface(painter, keypad_, state_.keypadTop, shell::kKeypadViewHeight);
+        return;
+    }
     if (state_.graphShown()) {
         // The graph view covers the whole client area.
         paintGraph(painter);

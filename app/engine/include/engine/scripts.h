@@ -47,6 +47,9 @@ Status callWorkspace(std::u16string_view name, const Matrix* args, int count, Ma
 // command.
 bool scriptAborted();
 void clearScriptAbort();
+// Stops the running script at its next block (the user asked a long run to
+// stop).
+void abortScript();
 
 // Whether the graph view is showing, for CONTIFGRAPHING.
 void setGraphViewShowing(bool showing);
