@@ -25,14 +25,18 @@ std::filesystem::path programFolder() {
     return path;
 }
 
+// An installed program keeps its keypads in ../lib/orvana; a program in a
+// build tree has them beside it. The install tree is tried first, so that a
+// program in a shared folder such as /usr/bin never offers that folder's
+// other shared objects to the loader.
 int loadKeypads() {
     const std::filesystem::path folder = programFolder();
     if (folder.empty()) return 0;
-    if (const int n = engine::loadKeypadLibraries(folder.c_str()); n > 0) return n;
     std::error_code error;
     const std::filesystem::path installed = folder / ".." / "lib" / "orvana";
-    if (!std::filesystem::is_directory(installed, error)) return 0;
-    return engine::loadKeypadLibraries(installed.c_str());
+    if (std::filesystem::is_directory(installed, error))
+        if (const int n = engine::loadKeypadLibraries(installed.c_str()); n > 0) return n;
+    return engine::loadKeypadLibraries(folder.c_str());
 }
 
 }  // namespace
