@@ -3,6 +3,7 @@
 // Scientific library, and the two pop-up menus on page 2.
 #include "keypad_menus.h"
 #include "keypad_support/key_table.h"
+#include "keypad_support/module_bitmaps.h"
 
 namespace {
 
@@ -49,20 +50,11 @@ constexpr Key kKeys[] = {
     {u'0', 4, u"ATM", 0, u"ATM"},
 };
 
-keypad_support::Legend legend{kKeys};
-
-void drawTitle(PlatformSurface* surface) {
-    keypad_support::drawTitle(surface, u"\u00B0F", keypad_support::pageColour(3));
-}
-
 }  // namespace
 
-extern "C" {
+KEYPAD_SUPPORT_MODULE_BITMAPS(kKeys, u"\u00B0F", 3)
 
-PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
-    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
-    {nullptr, 0, 0, nullptr},
-};
+extern "C" {
 
 PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                  const HostServices*) {
@@ -75,10 +67,6 @@ PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
         return KEYPAD_ACTION_NONE;
     }
     return keypad_support::insertKey(kKeys, keyCode, editControl);
-}
-
-PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
-    return legend.copyTo(surface);
 }
 
 }  // extern "C"

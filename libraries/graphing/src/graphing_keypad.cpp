@@ -2,6 +2,7 @@
 // drawn from the same table, the title bitmap, and the entry points it has
 // no use for.
 #include "keypad_support/key_table.h"
+#include "keypad_support/module_bitmaps.h"
 
 namespace {
 
@@ -40,20 +41,11 @@ constexpr Key kKeys[] = {
 
 constexpr uint32_t kElementwiseKey = (2u << 16) | u'9';
 
-keypad_support::Legend legend{kKeys};
-
-void drawTitle(PlatformSurface* surface) {
-    keypad_support::drawTitle(surface, u"xy", keypad_support::pageColour(4));
-}
-
 }  // namespace
 
-extern "C" {
+KEYPAD_SUPPORT_MODULE_BITMAPS(kKeys, u"xy", 4)
 
-PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
-    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
-    {nullptr, 0, 0, nullptr},
-};
+extern "C" {
 
 PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                  const HostServices*) {
@@ -62,10 +54,6 @@ PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
         return KEYPAD_ACTION_NONE;
     }
     return keypad_support::insertKey(kKeys, keyCode, editControl);
-}
-
-PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
-    return legend.copyTo(surface);
 }
 
 PLATFORM_API int32_t GetButtonRect(int32_t, int32_t, KeypadRect*) {

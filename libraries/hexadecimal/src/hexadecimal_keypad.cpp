@@ -1,6 +1,7 @@
 // The Hexadecimal keypad: hexadecimal digits and the prefix on page 2, the
 // operator words on page 3; page 4 has no keys.
 #include "keypad_support/key_table.h"
+#include "keypad_support/module_bitmaps.h"
 
 namespace {
 
@@ -23,28 +24,15 @@ constexpr Key kKeys[] = {
     {u'9', 2, u"\u00AB", 0, u"<<"},
 };
 
-keypad_support::Legend legend{kKeys};
-
-void drawTitle(PlatformSurface* surface) {
-    keypad_support::drawTitle(surface, u"0x", keypad_support::pageColour(4));
-}
-
 }  // namespace
 
-extern "C" {
+KEYPAD_SUPPORT_MODULE_BITMAPS(kKeys, u"0x", 4)
 
-PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
-    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
-    {nullptr, 0, 0, nullptr},
-};
+extern "C" {
 
 PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                  const HostServices*) {
     return keypad_support::insertKey(kKeys, keyCode, editControl);
-}
-
-PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
-    return legend.copyTo(surface);
 }
 
 }  // extern "C"

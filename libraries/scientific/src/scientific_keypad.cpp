@@ -1,6 +1,7 @@
 // The Scientific keypad: what its keys insert on pages 2 to 4 and the legend
 // drawn from the same table, and the entry points it has no use for.
 #include "keypad_support/key_table.h"
+#include "keypad_support/module_bitmaps.h"
 
 namespace {
 
@@ -44,28 +45,15 @@ constexpr Key kKeys[] = {
     {u'0', 4, u"arg()", 1, u"arg"},
 };
 
-keypad_support::Legend legend{kKeys};
-
-void drawTitle(PlatformSurface* surface) {
-    keypad_support::drawTitle(surface, u"f(x)", keypad_support::pageColour(2));
-}
-
 }  // namespace
 
-extern "C" {
+KEYPAD_SUPPORT_MODULE_BITMAPS(kKeys, u"f(x)", 2)
 
-PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
-    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
-    {nullptr, 0, 0, nullptr},
-};
+extern "C" {
 
 PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                  const HostServices*) {
     return keypad_support::insertKey(kKeys, keyCode, editControl);
-}
-
-PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
-    return legend.copyTo(surface);
 }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "keypad_support/key_table.h"
+#include "keypad_support/module_bitmaps.h"
 #include "platform/edit_control.h"
 #include "platform/popup_menu.h"
 
@@ -69,20 +70,11 @@ void comparisonMenu(PlatformWindow edit) {
         platformEditReplaceSelection(edit, kMenuTexts[chosen]);
 }
 
-keypad_support::Legend legend{kKeys};
-
-void drawTitle(PlatformSurface* surface) {
-    keypad_support::drawTitle(surface, u"IF", keypad_support::pageColour(3));
-}
-
 }  // namespace
 
-extern "C" {
+KEYPAD_SUPPORT_MODULE_BITMAPS(kKeys, u"IF", 3)
 
-PLATFORM_API extern const PlatformBitmapEntry orvanaBitmapTable[] = {
-    {"NAME", keypad_support::kTitleWidth, keypad_support::kTitleHeight, drawTitle},
-    {nullptr, 0, 0, nullptr},
-};
+extern "C" {
 
 PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
                                  const HostServices*) {
@@ -92,10 +84,6 @@ PLATFORM_API int32_t MapKeyboard(uint32_t keyCode, PlatformWindow editControl,
         return KEYPAD_ACTION_NONE;
     }
     return keypad_support::insertKey(kKeys, keyCode, editControl);
-}
-
-PLATFORM_API int32_t LoadBMP(KeypadSurface surface, KeypadLibrary*) {
-    return legend.copyTo(surface);
 }
 
 }  // extern "C"
