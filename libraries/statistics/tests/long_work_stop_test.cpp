@@ -1,5 +1,7 @@
-// The binomial series runs up to millions of terms; a click stops it part
-// way with message 65, and unstopped it gives the same bits as ever.
+// The binomial series runs up to millions of terms and sorting with a NaN key
+// takes quadratic time; a click stops them part way with message 65, and
+// unstopped they give the same bits as ever.
+#include <cmath>
 #include <cstring>
 
 #include "long_work_stop.h"
@@ -10,14 +12,14 @@ namespace {
 
 using orvana::testing::LongWorkStop;
 
-using LongBinomialSeries = StatisticsTest;
+using StatisticsLongWork = StatisticsTest;
 
 constexpr std::u16string_view kLongSeries[] = {
     u"bindist(300000,1000000,0.5)",
     u"invbindist(0.75,1000000,0.5)",
 };
 
-TEST_F(LongBinomialSeries, StopsPartWayWith65) {
+TEST_F(StatisticsLongWork, TheBinomialSeriesStopsPartWayWith65) {
     for (std::u16string_view line : kLongSeries) {
         const LongWorkStop stop(2);
         EXPECT_EQ(run(line).status, 65) << narrow(line);
@@ -26,7 +28,7 @@ TEST_F(LongBinomialSeries, StopsPartWayWith65) {
     EXPECT_EQ(message(65), "Interrupted");
 }
 
-TEST_F(LongBinomialSeries, GivesTheSameBitsWhenNobodyPresses) {
+TEST_F(StatisticsLongWork, TheBinomialSeriesGivesTheSameBitsWhenNobodyPresses) {
     for (std::u16string_view line : kLongSeries) {
         const Outcome plain = run(line);
         ASSERT_EQ(plain.status, 0) << narrow(line);
@@ -37,6 +39,22 @@ TEST_F(LongBinomialSeries, GivesTheSameBitsWhenNobodyPresses) {
         const double a = plain.re(), b = polled.re();
         EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0) << narrow(line);
     }
+}
+
+TEST_F(StatisticsLongWork, SortingLongDataWithANaNKeyStopsAndLeavesTheDataAsItWas) {
+    // A NaN key takes the quadratic insertion sort: 3000 rows in reverse.
+    ASSERT_EQ(run(u"d=zero(3000,1)").status, 0);
+    Matrix* d = const_cast<Matrix*>(variable(u"d"));
+    ASSERT_NE(d, nullptr);
+    d->re[0] = std::nan("");
+    for (int i = 1; i < 3000; ++i) d->re[i] = 3000 - i;
+    {
+        const LongWorkStop stop(2);
+        EXPECT_EQ(run(u"sort(\"d\",1)").status, 65);
+    }
+    for (int i = 1; i < 3000; ++i) ASSERT_EQ(variable(u"d")->re[i], 3000 - i) << i;
+    EXPECT_EQ(run(u"sort(\"d\",1)").status, 0);
+    EXPECT_EQ(variable(u"d")->re[1], 1.0);
 }
 
 }  // namespace
