@@ -27,6 +27,12 @@ MatrixPtr operand(uint16_t rows, uint16_t cols, uint64_t seed, bool complexValue
     return randomMatrix(rng, rows, cols, complexValues);
 }
 
+// An operation in place on a copy of the operand.
+uint16_t inPlace(Matrix* out, const MatrixPtr& operand, uint16_t (*op)(Matrix*)) {
+    copyMatMatrix(out, operand.get());
+    return op(out);
+}
+
 std::vector<LongOperation> operations() {
     return {
         {"product",
@@ -35,11 +41,7 @@ std::vector<LongOperation> operations() {
              copyMatMatrix(out, operand(64, 64, 1).get());
              return multMatrix(out, b.get(), 0);
          }},
-        {"inverse",
-         [](Matrix* out) {
-             copyMatMatrix(out, operand(96, 96, 3).get());
-             return invMatrix(out);
-         }},
+        {"inverse", [](Matrix* out) { return inPlace(out, operand(96, 96, 3), invMatrix); }},
         {"determinant",
          [](Matrix* out) {
              double re = 0.0, im = 0.0;
@@ -48,10 +50,7 @@ std::vector<LongOperation> operations() {
              return status;
          }},
         {"reduced echelon form",
-         [](Matrix* out) {
-             copyMatMatrix(out, operand(64, 65, 5).get());
-             return rrefMatrix(out);
-         }},
+         [](Matrix* out) { return inPlace(out, operand(64, 65, 5), rrefMatrix); }},
         {"polynomial roots",
          [](Matrix* out) {
              return polyMatrix(operand(101, 1, 6, false).get(), out);
