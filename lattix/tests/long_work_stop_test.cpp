@@ -52,9 +52,7 @@ std::vector<LongOperation> operations() {
         {"reduced echelon form",
          [](Matrix* out) { return inPlace(out, operand(64, 65, 5), rrefMatrix); }},
         {"polynomial roots",
-         [](Matrix* out) {
-             return polyMatrix(operand(101, 1, 6, false).get(), out);
-         }},
+         [](Matrix* out) { return polyMatrix(operand(101, 1, 6, false).get(), out); }},
     };
 }
 

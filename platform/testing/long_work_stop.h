@@ -12,7 +12,7 @@
 namespace orvana::testing {
 
 class LongWorkStop {
-public:
+  public:
     // The pointer counts as pressed from poll `pressAtPoll` on (1: the first).
     explicit LongWorkStop(int pressAtPoll = 1) {
         ui_.pressPointerAtPoll(pressAtPoll);
@@ -30,7 +30,7 @@ public:
     int pointerPolls() const { return ui_.pointerPolls(); }
     bool stopped() const { return platformLongWorkStopped() != 0; }
 
-private:
+  private:
     ScriptedBackend ui_;
 };
 

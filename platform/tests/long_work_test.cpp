@@ -16,7 +16,7 @@ using orvana::testing::ScriptedBackend;
 namespace {
 
 class LongWork : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { platformUseVirtualClock(1); }
     void TearDown() override { platformUseVirtualClock(0); }
     ScriptedBackend ui;

@@ -19,7 +19,7 @@ namespace {
 using orvana::testing::LongWorkStop;
 
 class LongWorkStopTest : public EvaluatorTest {
-protected:
+  protected:
     void SetUp() override {
         EvaluatorTest::SetUp();
         clearScriptAbort();
@@ -33,11 +33,12 @@ protected:
     }
     void define(int slot, std::u16string name, int parameters, const std::u16string& text) {
         Token*& list = lists_[size_t(slot)];
-        ASSERT_TRUE(setUserFunction(slot, UserFunction{std::move(name), parameters, &list, nullptr}));
+        ASSERT_TRUE(
+            setUserFunction(slot, UserFunction{std::move(name), parameters, &list, nullptr}));
         ASSERT_EQ(compileExpression(text.c_str(), &list), 0);
     }
 
-private:
+  private:
     std::array<Token*, kUserFunctionSlots> lists_{};
 };
 

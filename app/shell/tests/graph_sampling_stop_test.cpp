@@ -41,7 +41,8 @@ TEST_F(GraphSamplingStop, AStopLeavesTheRestOfTheCurveOut) {
 
     // The next sampling runs to the end.
     model().sample();
-    for (int i = 0; i < 240; ++i) ASSERT_DOUBLE_EQ(model().curves()[0].y[i], model().samples().x(i));
+    for (int i = 0; i < 240; ++i)
+        ASSERT_DOUBLE_EQ(model().curves()[0].y[i], model().samples().x(i));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using orvana::testing::LongWorkStop;
 constexpr uint16_t kInterrupted = 65;
 
 class AdvancedLongWorkStop : public AdvancedTest {
-protected:
+  protected:
     void SetUp() override {
         AdvancedTest::SetUp();
         std::mt19937_64 rng(7);

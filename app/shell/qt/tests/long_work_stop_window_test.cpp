@@ -27,10 +27,10 @@ TEST_F(WindowTest, AClickDuringALongProductStopsItAndKeepsTheVariable) {
     platformLongWorkBegin();
     platformAdvanceClock(kLongWorkMs);
     const QPoint at(20, 20);
-    QApplication::postEvent(&window_->client(),
-                            new QMouseEvent(QEvent::MouseButtonPress, at,
-                                            window_->client().mapToGlobal(at), Qt::LeftButton,
-                                            Qt::LeftButton, Qt::NoModifier));
+    QApplication::postEvent(
+        &window_->client(),
+        new QMouseEvent(QEvent::MouseButtonPress, at, window_->client().mapToGlobal(at),
+                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     press(Qt::Key_Return);
     EXPECT_NE(platformLongWorkStopped(), 0);
     platformLongWorkEnd();
