@@ -11,6 +11,7 @@
 #include "engine/round_significant.h"
 #include "engine/value_stack.h"
 #include "engine_state_data.h"
+#include "builtins.h"
 #include "operand_reach.h"
 
 namespace engine {
@@ -121,6 +122,93 @@ Step graphToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) 
     return applyBuiltin(t, angleMode, stack, top) == kOk ? kGoOn : stopWith(kOk);
 }
 
+// The tokens most lists are made of: numbers, variables and the four
+// operators. They are applied here, without the general dispatch; scalar
+// operands are combined in place with the same operations, in the same
+// order, as the matrix arithmetic uses for 1 x 1 values.
+enum class Quick { None, Numeral, Variable, Add, Subtract, Multiply, Divide };
+
+Quick quickKind(uint32_t c) {
+    switch (Code(c)) {
+        case Code::Numeral: return Quick::Numeral;
+        case Code::Variable: return Quick::Variable;
+        case Code::Add: return Quick::Add;
+        case Code::Subtract: return Quick::Subtract;
+        case Code::Multiply: return Quick::Multiply;
+        case Code::Divide: return Quick::Divide;
+        default: return Quick::None;
+    }
+}
+
+// Scalar storage written directly when it has room, as copyValMatrix would.
+void putScalar(Matrix& m, double re, double im) {
+    if (m.capacity == 0 || m.re == nullptr) {
+        copyValMatrix(&m, re, im);
+        return;
+    }
+    m.rows = m.cols = 1;
+    m.kind = LATTIX_KIND_SCALAR;
+    m.re[0] = re;
+    m.im[0] = im;
+}
+
+bool bothScalars(const Matrix& y, const Matrix& x) {
+    return !elementwise && y.kind == LATTIX_KIND_SCALAR && x.kind == LATTIX_KIND_SCALAR;
+}
+
+Status quickBinary(Quick kind, Matrix* stack, int16_t* top) {
+    Matrix& x = stack[*top];
+    Matrix& y = stack[*top - 1];
+    --*top;
+    const int flag = elementwise ? 1 : 0;
+    switch (kind) {
+        case Quick::Add:
+            if (!bothScalars(y, x)) return addMatrix(&y, &x, flag);
+            y.re[0] = y.re[0] + x.re[0];
+            y.im[0] = y.im[0] + x.im[0];
+            return kOk;
+        case Quick::Subtract:
+            if (!bothScalars(y, x)) return subMatrix(&y, &x, flag);
+            y.re[0] = y.re[0] - x.re[0];
+            y.im[0] = y.im[0] - x.im[0];
+            return kOk;
+        case Quick::Multiply: {
+            if (!bothScalars(y, x)) return multMatrix(&y, &x, flag);
+            const double a = y.re[0], b = y.im[0], c = x.re[0], d = x.im[0];
+            if (b == 0.0 && d == 0.0) {
+                y.re[0] = a * c;
+                y.im[0] = 0.0;
+            } else {
+                y.re[0] = a * c - b * d;
+                y.im[0] = a * d + b * c;
+            }
+            return kOk;
+        }
+        default: return divMatrix(&y, &x, flag);
+    }
+}
+
+Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
+    switch (kind) {
+        case Quick::Numeral:
+            ++*top;
+            putScalar(stack[*top], t.value, 0.0);
+            return kOk;
+        case Quick::Variable: {
+            const Matrix* value = variableOfToken(t);
+            // A local reference outside the Workspace call it was compiled for.
+            if (value == nullptr) return kValueOutOfBounds;
+            ++*top;
+            if (value->kind == LATTIX_KIND_SCALAR && value->re != nullptr && value->im != nullptr)
+                putScalar(stack[*top], value->re[0], value->im[0]);
+            else
+                copyMatMatrix(&stack[*top], value);
+            return kOk;
+        }
+        default: return quickBinary(kind, stack, top);
+    }
+}
+
 Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step) {
     if (list == nullptr) {
         if (result != nullptr) copyValMatrix(result, 0.0, 0.0);
@@ -150,11 +238,24 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     }
     Status status = kOk;
     for (const Token* t = list; t->code != 0; ++t) {
-        if (*top - operandReach(*t, stack, *top) < lowestRead) {
+        const Quick quick = quickKind(t->code);
+        // Numbers and variables read nothing; the operators read one below.
+        int64_t reach = 1;
+        if (quick == Quick::None)
+            reach = operandReach(*t, stack, *top);
+        else if (quick == Quick::Numeral || quick == Quick::Variable)
+            reach = -1;
+        if (*top - reach < lowestRead) {
             status = kNotEnoughParameters;
             break;
         }
-        const Step next = step(*t, angleMode, stack, top);
+        Step next = kGoOn;
+        if (quick == Quick::None) {
+            next = step(*t, angleMode, stack, top);
+        } else if (const Status s = quickStep(quick, *t, stack, top); s != kOk) {
+            // A graph run ends the list on a failed built-in without a code.
+            next = stopWith(step == graphToken ? kOk : s);
+        }
         // A failed operator may have left the index anywhere: its code is
         // the answer. A graph run's list that ends with 0 still gets the
         // stack checks.
