@@ -152,6 +152,14 @@ void putScalar(Matrix& m, double re, double im) {
     m.im[0] = im;
 }
 
+// copyMatMatrix, with a scalar source written directly.
+void copyValue(Matrix& to, const Matrix& from) {
+    if (from.kind == LATTIX_KIND_SCALAR && from.re != nullptr && from.im != nullptr)
+        putScalar(to, from.re[0], from.im[0]);
+    else
+        copyMatMatrix(&to, &from);
+}
+
 bool bothScalars(const Matrix& y, const Matrix& x) {
     return !elementwise && y.kind == LATTIX_KIND_SCALAR && x.kind == LATTIX_KIND_SCALAR;
 }
@@ -199,10 +207,7 @@ Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
             // A local reference outside the Workspace call it was compiled for.
             if (value == nullptr) return kValueOutOfBounds;
             ++*top;
-            if (value->kind == LATTIX_KIND_SCALAR && value->re != nullptr && value->im != nullptr)
-                putScalar(stack[*top], value->re[0], value->im[0]);
-            else
-                copyMatMatrix(&stack[*top], value);
+            copyValue(stack[*top], *value);
             return kOk;
         }
         default: return quickBinary(kind, stack, top);
@@ -233,7 +238,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const LongRunWatch watch(nesting == 0);
     const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
-        copyValMatrix(&stack[kBlockStartTop], 0.0, 0.0);
+        putScalar(stack[kBlockStartTop], 0.0, 0.0);
         *top = kBlockStartTop;
     }
     Status status = kOk;
@@ -284,7 +289,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     // A library may have left the index anywhere; read the nearest slot.
     Matrix& answer = stack[std::clamp<int>(*top, 0, kStackSlots - 1)];
     if (evaluating) roundNumber(answer, kAnswerDigits);
-    if (result != nullptr && result != &answer) copyMatMatrix(result, &answer);
+    if (result != nullptr && result != &answer) copyValue(*result, answer);
     // An operator that reached into the guard slots may have written there.
     if (*top < kFirstValueSlot)
         for (int i = 0; i < kFirstValueSlot; ++i) copyValMatrix(&stack[i], 0.0, 0.0);
