@@ -214,7 +214,8 @@ Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
     }
 }
 
-Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step) {
+Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step,
+                 bool forceElementwise = false) {
     if (list == nullptr) {
         if (result != nullptr) copyValMatrix(result, 0.0, 0.0);
         return kOk;
@@ -236,7 +237,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const int lowestTop = fromBottom ? kFirstValueSlot : *top;
 
     const LongRunWatch watch(nesting == 0);
-    const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
+    const RunScope scope(top, forceElementwise || list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
         putScalar(stack[kBlockStartTop], 0.0, 0.0);
         *top = kBlockStartTop;
@@ -318,16 +319,28 @@ bool elementwiseFlag() { return elementwise; }
 
 const GraphTarget* workspaceCallGraphTarget() { return workspaceCallTarget; }
 
+namespace {
+
+// A run of evaluateToken steps. Only memory for texts can run out here
+// (Lattix reports its own); the run's scope has put the stack back.
+Status evaluateList(const Token* list, Matrix* result, int32_t angleMode, bool forceElementwise) {
+    try {
+        return runTokens(list, result, angleMode, evaluateToken, forceElementwise);
+    } catch (...) {
+        return kMatrixTooBig;
+    }
+}
+
+}  // namespace
+
+Status runCodeElementwise(const Token* list, Matrix* result, int32_t angleMode) {
+    return evaluateList(list, result, angleMode, true);
+}
+
 }  // namespace engine
 
 extern "C" uint16_t runCode(const Token* list, Matrix* result, int32_t angleMode) {
-    try {
-        return engine::runTokens(list, result, angleMode, engine::evaluateToken);
-    } catch (...) {
-        // Only memory for texts can run out here (Lattix reports its own);
-        // the run's scope has put the stack back.
-        return engine::kMatrixTooBig;
-    }
+    return engine::evaluateList(list, result, angleMode, false);
 }
 
 extern "C" uint16_t runCodeForGraph(const double* samples, KeypadCurve* curves,
