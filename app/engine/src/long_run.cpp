@@ -11,6 +11,10 @@ namespace {
 // One evaluation runs at a time; nested runs belong to the outermost one.
 struct LongRun {
     bool active = false;
+    // The clock is first read at the first check, not when the run begins,
+    // so that the many short runs (a graph column, a script's block) never
+    // read it; a run counts from its first check on.
+    bool started = false;
     uint32_t start = 0;
     uint32_t tokens = 0;
     bool waitCursorShown = false;
@@ -20,7 +24,7 @@ struct LongRun {
 
 LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost && !run.active) {
     if (!outermost_) return;
-    run = LongRun{true, platformTickCount(), 0, false};
+    run = LongRun{true, false, 0, 0, false};
 }
 
 LongRunWatch::~LongRunWatch() {
@@ -31,7 +35,12 @@ LongRunWatch::~LongRunWatch() {
 
 bool longRunInterrupted() {
     if (!run.active || (++run.tokens & (kTokensBetweenChecks - 1)) != 0) return false;
-    if (platformTickCount() - run.start < kLongRunMs) return false;
+    const uint32_t now = platformTickCount();
+    if (!run.started) {
+        run.started = true;
+        run.start = now;
+    }
+    if (now - run.start < kLongRunMs) return false;
     if (!run.waitCursorShown) {
         platformSetWaitCursor(1);
         run.waitCursorShown = true;
