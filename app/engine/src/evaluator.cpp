@@ -13,6 +13,7 @@
 #include "engine_state_data.h"
 #include "builtins.h"
 #include "operand_reach.h"
+#include "scalar_run.h"
 
 namespace engine {
 namespace {
@@ -140,22 +141,10 @@ Quick quickKind(uint32_t c) {
     }
 }
 
-// Scalar storage written directly when it has room, as copyValMatrix would.
-void putScalar(Matrix& m, double re, double im) {
-    if (m.capacity == 0 || m.re == nullptr) {
-        copyValMatrix(&m, re, im);
-        return;
-    }
-    m.rows = m.cols = 1;
-    m.kind = LATTIX_KIND_SCALAR;
-    m.re[0] = re;
-    m.im[0] = im;
-}
-
 // copyMatMatrix, with a scalar source written directly.
 void copyValue(Matrix& to, const Matrix& from) {
     if (from.kind == LATTIX_KIND_SCALAR && from.re != nullptr && from.im != nullptr)
-        putScalar(to, from.re[0], from.im[0]);
+        storeScalar(to, from.re[0], from.im[0]);
     else
         copyMatMatrix(&to, &from);
 }
@@ -200,7 +189,7 @@ Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
     switch (kind) {
         case Quick::Numeral:
             ++*top;
-            putScalar(stack[*top], t.value, 0.0);
+            storeScalar(stack[*top], t.value, 0.0);
             return kOk;
         case Quick::Variable: {
             const Matrix* value = variableOfToken(t);
@@ -239,11 +228,15 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const LongRunWatch watch(nesting == 0);
     const RunScope scope(top, forceElementwise || list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
-        putScalar(stack[kBlockStartTop], 0.0, 0.0);
+        storeScalar(stack[kBlockStartTop], 0.0, 0.0);
         *top = kBlockStartTop;
     }
     Status status = kOk;
-    for (const Token* t = list; t->code != 0; ++t) {
+    // Lists of scalar arithmetic run on plain values when their operands
+    // turn out to be scalars; anything else goes through the loop.
+    const bool ranScalar = !evaluating && scalarTokensOnly(list) &&
+                           runScalarList(list, stack, top, lowestRead, status);
+    for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
         // Numbers and variables read nothing; the operators read one below.
         int64_t reach = 1;

@@ -1,0 +1,117 @@
+#include "scalar_run.h"
+
+#include "builtins.h"
+#include "engine/code_list.h"
+#include "engine/long_run.h"
+#include "engine/value_stack.h"
+
+namespace engine {
+namespace {
+
+struct Value {
+    double re;
+    double im;
+};
+
+// The same operations, in the same order, as the matrix arithmetic uses for
+// two 1 x 1 values.
+Value product(Value x, Value y) {
+    if (x.im == 0.0 && y.im == 0.0) return {x.re * y.re, 0.0};
+    return {x.re * y.re - x.im * y.im, x.re * y.im + x.im * y.re};
+}
+
+}  // namespace
+
+bool scalarTokensOnly(const Token* list) {
+    for (const Token* t = list; t->code != 0; ++t) {
+        switch (Code(t->code)) {
+            case Code::ElementwiseMarker:
+            case Code::Numeral:
+            case Code::Variable:
+            case Code::ImaginaryUnit:
+            case Code::Add:
+            case Code::Subtract:
+            case Code::Multiply:
+            case Code::Divide:
+            case Code::Negate:
+            case Code::NegatePower: break;
+            default: return false;
+        }
+    }
+    return true;
+}
+
+bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRead,
+                   Status& status) {
+    // Real and imaginary parts apart: each part is stored and read back as
+    // one double, which the processor forwards from store to load at once.
+    double re[kStackSlots];
+    double im[kStackSlots];
+    const int start = *top;
+    for (int slot = lowestRead; slot <= start; ++slot) {
+        const Matrix& m = stack[slot];
+        if (m.kind != LATTIX_KIND_SCALAR || m.re == nullptr || m.im == nullptr) return false;
+        re[slot] = m.re[0];
+        im[slot] = m.im[0];
+    }
+    int at = start;
+    status = kOk;
+    for (const Token* t = list; t->code != 0; ++t) {
+        switch (Code(t->code)) {
+            case Code::ElementwiseMarker: break;
+            case Code::Numeral:
+            case Code::ImaginaryUnit:
+            case Code::Variable: {
+                if (at + 1 > kLastValueSlot) return false;
+                Value v{0.0, 1.0};
+                if (Code(t->code) == Code::Numeral) {
+                    v = {t->value, 0.0};
+                } else if (Code(t->code) == Code::Variable) {
+                    const Matrix* m = variableOfToken(*t);
+                    if (m == nullptr || m->kind != LATTIX_KIND_SCALAR || m->re == nullptr ||
+                        m->im == nullptr)
+                        return false;
+                    v = {m->re[0], m->im[0]};
+                }
+                ++at;
+                re[at] = v.re;
+                im[at] = v.im;
+                break;
+            }
+            case Code::Negate:
+            case Code::NegatePower:
+                if (at < lowestRead) return false;
+                re[at] = -re[at];
+                im[at] = -im[at];
+                break;
+            default: {
+                if (at - 1 < lowestRead) return false;
+                const Value x{re[at], im[at]};
+                const Value y{re[at - 1], im[at - 1]};
+                Value z;
+                switch (Code(t->code)) {
+                    case Code::Add: z = {y.re + x.re, y.im + x.im}; break;
+                    case Code::Subtract: z = {y.re - x.re, y.im - x.im}; break;
+                    case Code::Multiply: z = product(y, x); break;
+                    default:
+                        // Complex quotients and zero divisors are left to the
+                        // matrix arithmetic.
+                        if (y.im != 0.0 || x.im != 0.0 || x.re == 0.0) return false;
+                        z = {y.re / x.re, 0.0};
+                }
+                --at;
+                re[at] = z.re;
+                im[at] = z.im;
+            }
+        }
+        if (longRunInterrupted()) {
+            status = kInterrupted;
+            break;
+        }
+    }
+    for (int slot = lowestRead; slot <= at; ++slot) storeScalar(stack[slot], re[slot], im[slot]);
+    *top = int16_t(at);
+    return true;
+}
+
+}  // namespace engine
