@@ -35,6 +35,11 @@ bool scalarTokensOnly(const Token* list) {
             case Code::Divide:
             case Code::Negate:
             case Code::NegatePower: break;
+            // A whole-variable assignment ends the list: nothing that could
+            // send the list back to the loop comes after its effect.
+            case Code::Assign:
+                if (t[1].code != 0) return false;
+                break;
             default: return false;
         }
     }
@@ -76,6 +81,17 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 ++at;
                 re[at] = v.re;
                 im[at] = v.im;
+                break;
+            }
+            case Code::Assign: {
+                // 'name=value': the count 1 on top, the value below it.
+                if (t->value == kAnswerReference || at - 1 < lowestRead || re[at] != 1.0 ||
+                    im[at] != 0.0)
+                    return false;
+                Matrix* target = variableOfToken(*t);
+                if (target == nullptr) return false;
+                --at;
+                storeScalar(*target, re[at], im[at]);
                 break;
             }
             case Code::Negate:

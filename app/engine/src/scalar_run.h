@@ -1,7 +1,7 @@
 // Running a code list of scalar arithmetic without the value stack's
-// matrices: numbers, i, variables holding scalars, + - * / and unary minus
-// work on plain complex values, and only the values left at the end are
-// written to the stack.
+// matrices: numbers, i, variables holding scalars, + - * /, unary minus and
+// a final whole-variable assignment work on plain complex values, and only
+// the values left at the end are written to the stack.
 #ifndef ORVANA_ENGINE_SCALAR_RUN_H
 #define ORVANA_ENGINE_SCALAR_RUN_H
 
