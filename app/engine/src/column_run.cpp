@@ -7,6 +7,7 @@
 #include "engine/evaluator.h"
 #include "engine/library_table.h"
 #include "platform/module.h"
+#include "scalar_run.h"
 
 namespace engine {
 namespace {
@@ -37,16 +38,8 @@ bool libraryTokenColumnwise(uint32_t routed) {
 }
 
 bool builtinColumnwise(const Token& t, const Matrix* variable) {
+    if (isScalarArithmetic(t.code)) return true;
     switch (Code(t.code)) {
-        case Code::ElementwiseMarker:
-        case Code::Numeral:
-        case Code::ImaginaryUnit:
-        case Code::Add:
-        case Code::Subtract:
-        case Code::Multiply:
-        case Code::Divide:
-        case Code::Negate:
-        case Code::NegatePower:
         case Code::RealPart:
         case Code::ImaginaryPart: return true;
         case Code::Variable: {

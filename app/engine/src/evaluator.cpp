@@ -171,14 +171,7 @@ Status quickBinary(Quick kind, Matrix* stack, int16_t* top) {
             return kOk;
         case Quick::Multiply: {
             if (!bothScalars(y, x)) return multMatrix(&y, &x, flag);
-            const double a = y.re[0], b = y.im[0], c = x.re[0], d = x.im[0];
-            if (b == 0.0 && d == 0.0) {
-                y.re[0] = a * c;
-                y.im[0] = 0.0;
-            } else {
-                y.re[0] = a * c - b * d;
-                y.im[0] = a * d + b * c;
-            }
+            scalarProduct(y.re[0], y.im[0], x.re[0], x.im[0], y.re[0], y.im[0]);
             return kOk;
         }
         default: return divMatrix(&y, &x, flag);

@@ -13,35 +13,30 @@ struct Value {
     double im;
 };
 
-// The same operations, in the same order, as the matrix arithmetic uses for
-// two 1 x 1 values.
-Value product(Value x, Value y) {
-    if (x.im == 0.0 && y.im == 0.0) return {x.re * y.re, 0.0};
-    return {x.re * y.re - x.im * y.im, x.re * y.im + x.im * y.re};
-}
-
 }  // namespace
+
+bool isScalarArithmetic(uint32_t code) {
+    switch (Code(code)) {
+        case Code::ElementwiseMarker:
+        case Code::Numeral:
+        case Code::ImaginaryUnit:
+        case Code::Add:
+        case Code::Subtract:
+        case Code::Multiply:
+        case Code::Divide:
+        case Code::Negate:
+        case Code::NegatePower: return true;
+        default: return false;
+    }
+}
 
 bool scalarTokensOnly(const Token* list) {
     for (const Token* t = list; t->code != 0; ++t) {
-        switch (Code(t->code)) {
-            case Code::ElementwiseMarker:
-            case Code::Numeral:
-            case Code::Variable:
-            case Code::ImaginaryUnit:
-            case Code::Add:
-            case Code::Subtract:
-            case Code::Multiply:
-            case Code::Divide:
-            case Code::Negate:
-            case Code::NegatePower: break;
-            // A whole-variable assignment ends the list: nothing that could
-            // send the list back to the loop comes after its effect.
-            case Code::Assign:
-                if (t[1].code != 0) return false;
-                break;
-            default: return false;
-        }
+        if (isScalarArithmetic(t->code) || t->code == code(Code::Variable)) continue;
+        // A whole-variable assignment ends the list: nothing that could send
+        // the list back to the loop comes after its effect.
+        if (t->code == code(Code::Assign) && t[1].code == 0) continue;
+        return false;
     }
     return true;
 }
@@ -108,7 +103,7 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 switch (Code(t->code)) {
                     case Code::Add: z = {y.re + x.re, y.im + x.im}; break;
                     case Code::Subtract: z = {y.re - x.re, y.im - x.im}; break;
-                    case Code::Multiply: z = product(y, x); break;
+                    case Code::Multiply: scalarProduct(y.re, y.im, x.re, x.im, z.re, z.im); break;
                     default:
                         // Complex quotients and zero divisors are left to the
                         // matrix arithmetic.

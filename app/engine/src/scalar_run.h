@@ -26,6 +26,22 @@ inline void storeScalar(Matrix& m, double re, double im) {
     m.im[0] = im;
 }
 
+// Numbers, i, + - * /, unary minus and the element-wise marker: the codes
+// that treat each operand as a complex scalar of its own.
+bool isScalarArithmetic(uint32_t code);
+
+// y times x as the matrix arithmetic forms it for two 1 x 1 values: real
+// operands give a real product, others the full complex one.
+inline void scalarProduct(double yRe, double yIm, double xRe, double xIm, double& re, double& im) {
+    if (yIm == 0.0 && xIm == 0.0) {
+        re = yRe * xRe;
+        im = 0.0;
+        return;
+    }
+    re = yRe * xRe - yIm * xIm;
+    im = yRe * xIm + yIm * xRe;
+}
+
 // Whether every token of the list is one runScalarList works with.
 bool scalarTokensOnly(const Token* list);
 
