@@ -227,8 +227,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     Status status = kOk;
     // Lists of scalar arithmetic run on plain values when their operands
     // turn out to be scalars; anything else goes through the loop.
-    const bool ranScalar = !evaluating && scalarTokensOnly(list) &&
-                           runScalarList(list, stack, top, lowestRead, status);
+    const bool ranScalar = !evaluating && runScalarList(list, stack, top, lowestRead, status);
     for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
         // Numbers and variables read nothing; the operators read one below.

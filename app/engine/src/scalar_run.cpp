@@ -30,17 +30,6 @@ bool isScalarArithmetic(uint32_t code) {
     }
 }
 
-bool scalarTokensOnly(const Token* list) {
-    for (const Token* t = list; t->code != 0; ++t) {
-        if (isScalarArithmetic(t->code) || t->code == code(Code::Variable)) continue;
-        // A whole-variable assignment ends the list: nothing that could send
-        // the list back to the loop comes after its effect.
-        if (t->code == code(Code::Assign) && t[1].code == 0) continue;
-        return false;
-    }
-    return true;
-}
-
 bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRead,
                    Status& status) {
     // Real and imaginary parts apart: each part is stored and read back as
@@ -79,9 +68,11 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 break;
             }
             case Code::Assign: {
-                // 'name=value': the count 1 on top, the value below it.
-                if (t->value == kAnswerReference || at - 1 < lowestRead || re[at] != 1.0 ||
-                    im[at] != 0.0)
+                // 'name=value' ending the list: the count 1 on top, the value
+                // below it. Nothing that could send the list back to the loop
+                // comes after the assignment's effect.
+                if (t[1].code != 0 || t->value == kAnswerReference || at - 1 < lowestRead ||
+                    re[at] != 1.0 || im[at] != 0.0)
                     return false;
                 Matrix* target = variableOfToken(*t);
                 if (target == nullptr) return false;
@@ -95,7 +86,10 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 re[at] = -re[at];
                 im[at] = -im[at];
                 break;
-            default: {
+            case Code::Add:
+            case Code::Subtract:
+            case Code::Multiply:
+            case Code::Divide: {
                 if (at - 1 < lowestRead) return false;
                 const Value x{re[at], im[at]};
                 const Value y{re[at - 1], im[at - 1]};
@@ -113,7 +107,10 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 --at;
                 re[at] = z.re;
                 im[at] = z.im;
+                break;
             }
+            // Any other token: the loop runs the list from the start.
+            default: return false;
         }
         if (longRunInterrupted()) {
             status = kInterrupted;
