@@ -22,14 +22,19 @@ struct MatrixFree {
     }
 };
 
-// The text of a string value, bounded by the record's storage.
-std::u16string textOf(const Matrix& m) {
+// The text of a string value, bounded by the record's storage; it lasts as
+// long as the value is not changed.
+std::u16string_view textView(const Matrix& m) {
     if (!isString(m) || m.re == nullptr) return {};
     const auto* units = reinterpret_cast<const char16_t*>(m.re);
     const size_t limit = size_t(m.capacity) * 4;
     size_t n = 0;
     while (n < limit && units[n] != 0) ++n;
-    return std::u16string(units, n);
+    return std::u16string_view(units, n);
+}
+
+std::u16string textOf(const Matrix& m) {
+    return std::u16string(textView(m));
 }
 
 // A condition without a number (a string, an empty value) counts as false.
@@ -57,7 +62,7 @@ Status applyFor(const Token& t, const Frame& f, ScriptRunState& run) {
     if (base < kFirstValueSlot) return kNotEnoughParameters;
     const Matrix& nameValue = f.at(base);
     if (!isString(nameValue)) return kInvalidParameter;
-    const std::u16string name = textOf(nameValue);
+    const std::u16string_view name = textView(nameValue);
     if (name.empty()) return kInvalidParameter;
     uint16_t ref = findVariable(name);
     if (ref == kNoVariable) {
