@@ -14,6 +14,7 @@
 #include "builtins.h"
 #include "operand_reach.h"
 #include "scalar_run.h"
+#include "variable_read.h"
 
 namespace engine {
 namespace {
@@ -185,7 +186,7 @@ Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
             storeScalar(stack[*top], t.value, 0.0);
             return kOk;
         case Quick::Variable: {
-            const Matrix* value = variableOfToken(t);
+            const Matrix* value = readVariable(t);
             // A local reference outside the Workspace call it was compiled for.
             if (value == nullptr) return kValueOutOfBounds;
             ++*top;

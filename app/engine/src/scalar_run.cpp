@@ -4,6 +4,7 @@
 #include "engine/code_list.h"
 #include "engine/long_run.h"
 #include "engine/value_stack.h"
+#include "variable_read.h"
 
 namespace engine {
 namespace {
@@ -56,10 +57,8 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 if (Code(t->code) == Code::Numeral) {
                     v = {t->value, 0.0};
                 } else if (Code(t->code) == Code::Variable) {
-                    const Matrix* m = variableOfToken(*t);
-                    if (m == nullptr || m->kind != LATTIX_KIND_SCALAR || m->re == nullptr ||
-                        m->im == nullptr)
-                        return false;
+                    const Matrix* m = scalarHeldBy(readVariable(*t));
+                    if (m == nullptr) return false;
                     v = {m->re[0], m->im[0]};
                 }
                 ++at;

@@ -49,6 +49,23 @@ TEST_F(ScalarRun, AnswersMatchTheMatrixArithmetic) {
     }
 }
 
+// A variable without a value reads as 0 and holds 0 from then on, whether
+// the list runs on plain values or falls back.
+TEST_F(ScalarRun, AnEmptyVariableReadsZero) {
+    for (std::u16string_view line : {u"e*2+1", u"e*2+\"a\""}) {
+        resetEngine();
+        const uint16_t e = createVariable(u"e");
+        ASSERT_EQ(variableAt(e)->kind, LATTIX_KIND_EMPTY);
+        run(line);
+        const Matrix* value = variableAt(e);
+        ASSERT_EQ(value->kind, LATTIX_KIND_SCALAR);
+        EXPECT_EQ(value->re[0], 0.0);
+    }
+    resetEngine();
+    createVariable(u"e");
+    EXPECT_EQ(run(u"e*2+1").text, "1");
+}
+
 // A nested run (eval inside a line) starts on its caller's top and leaves
 // the caller's values alone.
 TEST_F(ScalarRun, NestedRunsKeepTheCallersValues) {
