@@ -11,6 +11,7 @@
 #include "engine/variables.h"
 #include "engine/workspace_file.h"
 #include "operands.h"
+#include "scalar_run.h"
 #include "script_run_state.h"
 
 namespace engine {
@@ -82,11 +83,11 @@ Status applyFor(const Token& t, const Frame& f, ScriptRunState& run) {
     } else {
         value = firstReal(*k).value_or(0.0) + *step;
     }
-    copyValMatrix(k, value, 0.0);
+    storeScalar(*k, value, 0.0);
     const bool goOn = (*step > 0.0 && value <= *end) || (*step <= 0.0 && value >= *end);
     if (!goOn) run.next = jumpTarget(t);
     *f.top = int16_t(base);
-    copyMatMatrix(&f.x(), k);
+    storeScalar(f.x(), value, 0.0);
     return kOk;
 }
 
@@ -154,7 +155,7 @@ Status handleScriptCode(const Token& t, int32_t angleMode, Matrix* stack, int16_
             return kOk;
         case Code::EndBlock:
             run.next = jumpTarget(t);
-            copyValMatrix(&f.push(), t.value, 0.0);
+            storeScalar(f.push(), t.value, 0.0);
             return kOk;
         case Code::Return:
             if (run.returnRecord != nullptr) copyMatMatrix(run.returnRecord, &f.x());
