@@ -35,7 +35,7 @@ Complex raise(Complex x, Complex y, bool oddRoot) {
         const double magnitude = std::fabs(c);
         if (isInteger(magnitude)) {
             const double r = std::exp(c * std::log(-a));
-            return {std::fmod(magnitude, 2.0) != 0.0 ? -r : r, 0.0};
+            return {isWholeMultiple(magnitude, 2.0) ? r : -r, 0.0};
         }
         if (oddRoot) return {-std::exp(c * std::log(-a)), 0.0};
     }
