@@ -33,6 +33,19 @@ bool isScalarArithmetic(uint32_t code) {
 
 bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRead,
                    Status& status) {
+    // A list that cannot start with plain values (a FOR's name, an END) is
+    // left to the loop before anything is read.
+    if (list[0].code != 0) {
+        switch (Code(list[0].code)) {
+            case Code::ElementwiseMarker:
+            case Code::Numeral:
+            case Code::ImaginaryUnit:
+            case Code::Variable:
+            case Code::Negate:
+            case Code::NegatePower: break;
+            default: return false;
+        }
+    }
     // Real and imaginary parts apart: each part is stored and read back as
     // one double, which the processor forwards from store to load at once.
     double re[kStackSlots];
