@@ -127,8 +127,10 @@ Step graphToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) 
 // The tokens most lists are made of: numbers, variables and the four
 // operators. They are applied here, without the general dispatch; scalar
 // operands are combined in place with the same operations, in the same
-// order, as the matrix arithmetic uses for 1 x 1 values.
-enum class Quick { None, Numeral, Variable, Add, Subtract, Multiply, Divide };
+// order, as the matrix arithmetic uses for 1 x 1 values. Texts and the
+// control keywords of scripts go straight to the built-ins, as every run
+// (graph runs included) would send them there.
+enum class Quick { None, Numeral, Variable, Add, Subtract, Multiply, Divide, Text, Control };
 
 Quick quickKind(uint32_t c) {
     switch (Code(c)) {
@@ -138,6 +140,12 @@ Quick quickKind(uint32_t c) {
         case Code::Subtract: return Quick::Subtract;
         case Code::Multiply: return Quick::Multiply;
         case Code::Divide: return Quick::Divide;
+        case Code::StringLiteral: return Quick::Text;
+        case Code::While:
+        case Code::If:
+        case Code::Else:
+        case Code::EndBlock:
+        case Code::For: return Quick::Control;
         default: return Quick::None;
     }
 }
@@ -179,8 +187,10 @@ Status quickBinary(Quick kind, Matrix* stack, int16_t* top) {
     }
 }
 
-Status quickStep(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
+Status quickStep(Quick kind, const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
     switch (kind) {
+        case Quick::Text:
+        case Quick::Control: return applyBuiltin(t, angleMode, stack, top);
         case Quick::Numeral:
             ++*top;
             storeScalar(stack[*top], t.value, 0.0);
@@ -231,11 +241,12 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const bool ranScalar = !evaluating && runScalarList(list, stack, top, lowestRead, status);
     for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
-        // Numbers and variables read nothing; the operators read one below.
+        // Numbers, variables and texts read nothing; the operators read one
+        // below.
         int64_t reach = 1;
-        if (quick == Quick::None)
+        if (quick == Quick::None || quick == Quick::Control)
             reach = operandReach(*t, stack, *top);
-        else if (quick == Quick::Numeral || quick == Quick::Variable)
+        else if (quick == Quick::Numeral || quick == Quick::Variable || quick == Quick::Text)
             reach = -1;
         if (*top - reach < lowestRead) {
             status = kNotEnoughParameters;
@@ -244,7 +255,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
         Step next = kGoOn;
         if (quick == Quick::None) {
             next = step(*t, angleMode, stack, top);
-        } else if (const Status s = quickStep(quick, *t, stack, top); s != kOk) {
+        } else if (const Status s = quickStep(quick, *t, angleMode, stack, top); s != kOk) {
             // A graph run ends the list on a failed built-in without a code.
             next = stopWith(step == graphToken ? kOk : s);
         }
