@@ -58,8 +58,11 @@ struct GlobalTable {
     std::array<std::u16string, kGlobalNames> names;
     std::array<Matrix*, kGlobalRecords> values{};
     // The last name findVariable resolved and its reference, good while no
-    // name was added or dropped and the active scope stayed the same.
-    std::u16string lastName;
+    // name was added or dropped and the active scope stayed the same. Held
+    // in place (names are at most kVariableNameLimit units) so that a lookup
+    // never allocates.
+    std::array<char16_t, kVariableNameLimit> lastName{};
+    size_t lastLength = 0;
     uint16_t lastReference = 0;
     bool lastValid = false;
 };

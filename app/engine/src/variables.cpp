@@ -138,11 +138,16 @@ uint16_t searchVariable(std::u16string_view name) {
 // lookup is remembered.
 uint16_t findVariable(std::u16string_view name) {
     GlobalTable& g = table();
-    if (g.lastValid && g.lastName == name) return g.lastReference;
+    if (g.lastValid && std::u16string_view(g.lastName.data(), g.lastLength) == name)
+        return g.lastReference;
     const uint16_t reference = searchVariable(name);
-    g.lastName = name;
-    g.lastReference = reference;
-    g.lastValid = true;
+    // Longer names are never in the table; they are not remembered.
+    if (name.size() <= g.lastName.size()) {
+        std::copy(name.begin(), name.end(), g.lastName.begin());
+        g.lastLength = name.size();
+        g.lastReference = reference;
+        g.lastValid = true;
+    }
     return reference;
 }
 

@@ -129,6 +129,12 @@ TEST_F(Variables, RepeatedLookupFollowsTableChanges) {
     EXPECT_EQ(findVariable(u"k"), 6);
     EXPECT_EQ(findVariable(u"a"), kNoVariable);
 
+    // A name longer than any in the table, after one that is.
+    EXPECT_EQ(findVariable(u"abcdefghijk"), kNoVariable);
+    addVariable(u"abcdefghij", nullptr);
+    EXPECT_EQ(findVariable(u"abcdefghijk"), kNoVariable);
+    EXPECT_EQ(findVariable(u"abcdefghij"), 7);
+
     resetVariables();
     EXPECT_EQ(findVariable(u"k"), kNoVariable);
 }
