@@ -8,7 +8,7 @@ JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS  ?=
 PREFIX       ?= /usr/local
 
-.PHONY: all deps configure build test run bench sanitize clean format install package
+.PHONY: all deps configure build test run bench bench-peers sanitize clean format install package
 
 all: build
 
@@ -36,6 +36,11 @@ bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do \
 	    [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; \
 	done
+
+# The interpreter workloads timed with python3, lua5.4 and muparser, for
+# comparison (installs those packages when missing).
+bench-peers:
+	@sh bench/peers/run-peers.sh $(BUILD_DIR)
 
 # Installs the programs, libraries, keypads, data and desktop files under PREFIX.
 install: build

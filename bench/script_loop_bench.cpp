@@ -21,6 +21,12 @@ namespace {
 
 constexpr int kIterations = 100000;
 
+// The time of one loop iteration (FOR, the assignment and END).
+benchmark::Counter perLoopIteration() {
+    return benchmark::Counter(kIterations, benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
+}
+
 void fillLoop(engine::BlockList& blocks) {
     blocks.clear();
     blocks.append(u"s=0");
@@ -40,6 +46,7 @@ void RunFromHereLoop(benchmark::State& state) {
         engine::runFromBlock(blocks, 0);
     }
     state.SetItemsProcessed(state.iterations() * kIterations);
+    state.counters["seconds_per_loop_iteration"] = perLoopIteration();
 }
 BENCHMARK(RunFromHereLoop)->Unit(benchmark::kMillisecond);
 
@@ -69,6 +76,7 @@ void CalledWorkspaceLoop(benchmark::State& state) {
             state.SkipWithError("wrong result");
     }
     state.SetItemsProcessed(state.iterations() * kIterations);
+    state.counters["seconds_per_loop_iteration"] = perLoopIteration();
     delMatrix(result);
     engine::clearScriptCache();
     std::filesystem::remove_all(folder);

@@ -9,6 +9,10 @@ namespace {
 // One evaluation runs at a time; nested brackets belong to the outermost.
 struct Period {
     uint32_t depth = 0;
+    // The clock is first read at the first reading, not when the period
+    // opens, so the many short periods (one block, one expression) never
+    // read it; a period counts its time from that first reading.
+    bool started = false;
     uint32_t start = 0;
     size_t pendingUnits = 0;
     bool waitCursorShown = false;
@@ -21,7 +25,7 @@ extern "C" {
 
 void platformLongWorkBegin(void) {
     if (period.depth++ > 0) return;
-    period.start = platformTickCount();
+    period.started = false;
     period.pendingUnits = 0;
     period.waitCursorShown = false;
     period.stopped = false;
@@ -42,7 +46,12 @@ int platformLongWorkPoll(size_t units) {
                               : period.pendingUnits + units;
     if (period.pendingUnits < kLongWorkUnitsBetweenReadings) return 0;
     period.pendingUnits = 0;
-    if (platformTickCount() - period.start < kLongWorkMs) return 0;
+    const uint32_t now = platformTickCount();
+    if (!period.started) {
+        period.started = true;
+        period.start = now;
+    }
+    if (now - period.start < kLongWorkMs) return 0;
     if (!period.waitCursorShown) {
         platformSetWaitCursor(1);
         period.waitCursorShown = true;

@@ -18,6 +18,8 @@ class LongWorkStop {
         ui_.pressPointerAtPoll(pressAtPoll);
         platformUseVirtualClock(1);
         platformLongWorkBegin();
+        // A period's time counts from its first clock reading.
+        platformLongWorkPoll(kLongWorkUnitsBetweenReadings);
         platformAdvanceClock(kLongWorkMs);
     }
     ~LongWorkStop() {

@@ -22,6 +22,23 @@ class LongWork : public ::testing::Test {
     ScriptedBackend ui;
 };
 
+// A period's time counts from its first reading of the clock, which comes
+// once enough work has passed.
+void startClock() { EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0); }
+
+TEST_F(LongWork, AShortPeriodNeverReadsTheClock) {
+    platformLongWorkBegin();
+    platformAdvanceClock(10 * kLongWorkMs);
+    startClock();  // the first reading: the period has only just begun
+    platformAdvanceClock(kLongWorkMs - 1);
+    EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);
+    EXPECT_EQ(ui.pointerPolls(), 0);
+    platformAdvanceClock(1);
+    EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);
+    EXPECT_EQ(ui.pointerPolls(), 1);
+    platformLongWorkEnd();
+}
+
 TEST_F(LongWork, OutsideAPeriodNothingIsPolledAndNothingStops) {
     ui.setPointerPressed(true);
     platformAdvanceClock(10 * kLongWorkMs);
@@ -45,6 +62,7 @@ TEST_F(LongWork, AQuickPeriodNeverPollsThePointer) {
 
 TEST_F(LongWork, SmallStepsAddUpBeforeThePointerIsPolled) {
     platformLongWorkBegin();
+    startClock();
     platformAdvanceClock(kLongWorkMs);
     for (int i = 0; i < kLongWorkUnitsBetweenReadings - 1; ++i) platformLongWorkPoll(1);
     EXPECT_EQ(ui.pointerPolls(), 0);
@@ -63,6 +81,7 @@ TEST_F(LongWork, SmallStepsAddUpBeforeThePointerIsPolled) {
 TEST_F(LongWork, APressStopsTheWholePeriodUntilItsOutermostEnd) {
     platformLongWorkBegin();
     platformLongWorkBegin();  // a nested bracket belongs to the period
+    startClock();
     platformAdvanceClock(kLongWorkMs);
     ui.pressPointerAtPoll(2);
     EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);

@@ -57,6 +57,14 @@ struct GlobalTable {
     int count = 0;
     std::array<std::u16string, kGlobalNames> names;
     std::array<Matrix*, kGlobalRecords> values{};
+    // The last name findVariable resolved and its reference, good while no
+    // name was added or dropped and the active scope stayed the same. Held
+    // in place (names are at most kVariableNameLimit units) so that a lookup
+    // never allocates.
+    std::array<char16_t, kVariableNameLimit> lastName{};
+    size_t lastLength = 0;
+    uint16_t lastReference = 0;
+    bool lastValid = false;
 };
 
 // One entry of the library table: the bound record and its display name.

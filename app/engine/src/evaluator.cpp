@@ -11,7 +11,10 @@
 #include "engine/round_significant.h"
 #include "engine/value_stack.h"
 #include "engine_state_data.h"
+#include "builtins.h"
 #include "operand_reach.h"
+#include "scalar_run.h"
+#include "variable_read.h"
 
 namespace engine {
 namespace {
@@ -123,7 +126,91 @@ Step graphToken(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) 
     return applyBuiltin(t, angleMode, stack, top) == kOk ? kGoOn : stopWith(kOk);
 }
 
-Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step) {
+// The tokens most lists are made of: numbers, variables and the four
+// operators. They are applied here, without the general dispatch; scalar
+// operands are combined in place with the same operations, in the same
+// order, as the matrix arithmetic uses for 1 x 1 values. Texts and the
+// control keywords of scripts go straight to the built-ins, as every run
+// (graph runs included) would send them there.
+enum class Quick { None, Numeral, Variable, Add, Subtract, Multiply, Divide, Text, Control };
+
+Quick quickKind(uint32_t c) {
+    switch (Code(c)) {
+        case Code::Numeral: return Quick::Numeral;
+        case Code::Variable: return Quick::Variable;
+        case Code::Add: return Quick::Add;
+        case Code::Subtract: return Quick::Subtract;
+        case Code::Multiply: return Quick::Multiply;
+        case Code::Divide: return Quick::Divide;
+        case Code::StringLiteral: return Quick::Text;
+        case Code::While:
+        case Code::If:
+        case Code::Else:
+        case Code::EndBlock:
+        case Code::For: return Quick::Control;
+        default: return Quick::None;
+    }
+}
+
+// copyMatMatrix, with a scalar source written directly.
+void copyValue(Matrix& to, const Matrix& from) {
+    if (from.kind == LATTIX_KIND_SCALAR && from.re != nullptr && from.im != nullptr)
+        storeScalar(to, from.re[0], from.im[0]);
+    else
+        copyMatMatrix(&to, &from);
+}
+
+bool bothScalars(const Matrix& y, const Matrix& x) {
+    return !elementwise && y.kind == LATTIX_KIND_SCALAR && x.kind == LATTIX_KIND_SCALAR;
+}
+
+Status quickBinary(Quick kind, Matrix* stack, int16_t* top) {
+    Matrix& x = stack[*top];
+    Matrix& y = stack[*top - 1];
+    --*top;
+    const int flag = elementwise ? 1 : 0;
+    switch (kind) {
+        case Quick::Add:
+            if (!bothScalars(y, x)) return addMatrix(&y, &x, flag);
+            y.re[0] = y.re[0] + x.re[0];
+            y.im[0] = y.im[0] + x.im[0];
+            return kOk;
+        case Quick::Subtract:
+            if (!bothScalars(y, x)) return subMatrix(&y, &x, flag);
+            y.re[0] = y.re[0] - x.re[0];
+            y.im[0] = y.im[0] - x.im[0];
+            return kOk;
+        case Quick::Multiply: {
+            if (!bothScalars(y, x)) return multMatrix(&y, &x, flag);
+            scalarProduct(y.re[0], y.im[0], x.re[0], x.im[0], y.re[0], y.im[0]);
+            return kOk;
+        }
+        default: return divMatrix(&y, &x, flag);
+    }
+}
+
+Status quickStep(Quick kind, const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
+    switch (kind) {
+        case Quick::Text:
+        case Quick::Control: return applyBuiltin(t, angleMode, stack, top);
+        case Quick::Numeral:
+            ++*top;
+            storeScalar(stack[*top], t.value, 0.0);
+            return kOk;
+        case Quick::Variable: {
+            const Matrix* value = readVariable(t);
+            // A local reference outside the Workspace call it was compiled for.
+            if (value == nullptr) return kValueOutOfBounds;
+            ++*top;
+            copyValue(stack[*top], *value);
+            return kOk;
+        }
+        default: return quickBinary(kind, stack, top);
+    }
+}
+
+Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep step,
+                 bool forceElementwise = false) {
     if (list == nullptr) {
         if (result != nullptr) copyValMatrix(result, 0.0, 0.0);
         return kOk;
@@ -145,18 +232,35 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const int lowestTop = fromBottom ? kFirstValueSlot : *top;
 
     const LongRunWatch watch(nesting == 0);
-    const RunScope scope(top, list[0].code == code(Code::ElementwiseMarker));
+    const RunScope scope(top, forceElementwise || list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
-        copyValMatrix(&stack[kBlockStartTop], 0.0, 0.0);
+        storeScalar(stack[kBlockStartTop], 0.0, 0.0);
         *top = kBlockStartTop;
     }
     Status status = kOk;
-    for (const Token* t = list; t->code != 0; ++t) {
-        if (*top - operandReach(*t, stack, *top) < lowestRead) {
+    // Lists of scalar arithmetic run on plain values when their operands
+    // turn out to be scalars; anything else goes through the loop.
+    const bool ranScalar = !evaluating && runScalarList(list, stack, top, lowestRead, status);
+    for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
+        const Quick quick = quickKind(t->code);
+        // Numbers, variables and texts read nothing; the operators read one
+        // below.
+        int64_t reach = 1;
+        if (quick == Quick::None || quick == Quick::Control)
+            reach = operandReach(*t, stack, *top);
+        else if (quick == Quick::Numeral || quick == Quick::Variable || quick == Quick::Text)
+            reach = -1;
+        if (*top - reach < lowestRead) {
             status = kNotEnoughParameters;
             break;
         }
-        const Step next = step(*t, angleMode, stack, top);
+        Step next = kGoOn;
+        if (quick == Quick::None) {
+            next = step(*t, angleMode, stack, top);
+        } else if (const Status s = quickStep(quick, *t, angleMode, stack, top); s != kOk) {
+            // A graph run ends the list on a failed built-in without a code.
+            next = stopWith(step == graphToken ? kOk : s);
+        }
         // A failed operator may have left the index anywhere: its code is
         // the answer. A graph run's list that ends with 0 still gets the
         // stack checks.
@@ -185,7 +289,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     // A library may have left the index anywhere; read the nearest slot.
     Matrix& answer = stack[std::clamp<int>(*top, 0, kStackSlots - 1)];
     if (evaluating) roundNumber(answer, kAnswerDigits);
-    if (result != nullptr && result != &answer) copyMatMatrix(result, &answer);
+    if (result != nullptr && result != &answer) copyValue(*result, answer);
     // An operator that reached into the guard slots may have written there.
     if (*top < kFirstValueSlot)
         for (int i = 0; i < kFirstValueSlot; ++i) copyValMatrix(&stack[i], 0.0, 0.0);
@@ -214,16 +318,28 @@ bool elementwiseFlag() { return elementwise; }
 
 const GraphTarget* workspaceCallGraphTarget() { return workspaceCallTarget; }
 
+namespace {
+
+// A run of evaluateToken steps. Only memory for texts can run out here
+// (Lattix reports its own); the run's scope has put the stack back.
+Status evaluateList(const Token* list, Matrix* result, int32_t angleMode, bool forceElementwise) {
+    try {
+        return runTokens(list, result, angleMode, evaluateToken, forceElementwise);
+    } catch (...) {
+        return kMatrixTooBig;
+    }
+}
+
+}  // namespace
+
+Status runCodeElementwise(const Token* list, Matrix* result, int32_t angleMode) {
+    return evaluateList(list, result, angleMode, true);
+}
+
 }  // namespace engine
 
 extern "C" uint16_t runCode(const Token* list, Matrix* result, int32_t angleMode) {
-    try {
-        return engine::runTokens(list, result, angleMode, engine::evaluateToken);
-    } catch (...) {
-        // Only memory for texts can run out here (Lattix reports its own);
-        // the run's scope has put the stack back.
-        return engine::kMatrixTooBig;
-    }
+    return engine::evaluateList(list, result, angleMode, false);
 }
 
 extern "C" uint16_t runCodeForGraph(const double* samples, KeypadCurve* curves,

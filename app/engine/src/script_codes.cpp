@@ -11,6 +11,7 @@
 #include "engine/variables.h"
 #include "engine/workspace_file.h"
 #include "operands.h"
+#include "scalar_run.h"
 #include "script_run_state.h"
 
 namespace engine {
@@ -22,14 +23,19 @@ struct MatrixFree {
     }
 };
 
-// The text of a string value, bounded by the record's storage.
-std::u16string textOf(const Matrix& m) {
+// The text of a string value, bounded by the record's storage; it lasts as
+// long as the value is not changed.
+std::u16string_view textView(const Matrix& m) {
     if (!isString(m) || m.re == nullptr) return {};
     const auto* units = reinterpret_cast<const char16_t*>(m.re);
     const size_t limit = size_t(m.capacity) * 4;
     size_t n = 0;
     while (n < limit && units[n] != 0) ++n;
-    return std::u16string(units, n);
+    return std::u16string_view(units, n);
+}
+
+std::u16string textOf(const Matrix& m) {
+    return std::u16string(textView(m));
 }
 
 // A condition without a number (a string, an empty value) counts as false.
@@ -57,7 +63,7 @@ Status applyFor(const Token& t, const Frame& f, ScriptRunState& run) {
     if (base < kFirstValueSlot) return kNotEnoughParameters;
     const Matrix& nameValue = f.at(base);
     if (!isString(nameValue)) return kInvalidParameter;
-    const std::u16string name = textOf(nameValue);
+    const std::u16string_view name = textView(nameValue);
     if (name.empty()) return kInvalidParameter;
     uint16_t ref = findVariable(name);
     if (ref == kNoVariable) {
@@ -77,11 +83,11 @@ Status applyFor(const Token& t, const Frame& f, ScriptRunState& run) {
     } else {
         value = firstReal(*k).value_or(0.0) + *step;
     }
-    copyValMatrix(k, value, 0.0);
+    storeScalar(*k, value, 0.0);
     const bool goOn = (*step > 0.0 && value <= *end) || (*step <= 0.0 && value >= *end);
     if (!goOn) run.next = jumpTarget(t);
     *f.top = int16_t(base);
-    copyMatMatrix(&f.x(), k);
+    storeScalar(f.x(), value, 0.0);
     return kOk;
 }
 
@@ -149,7 +155,7 @@ Status handleScriptCode(const Token& t, int32_t angleMode, Matrix* stack, int16_
             return kOk;
         case Code::EndBlock:
             run.next = jumpTarget(t);
-            copyValMatrix(&f.push(), t.value, 0.0);
+            storeScalar(f.push(), t.value, 0.0);
             return kOk;
         case Code::Return:
             if (run.returnRecord != nullptr) copyMatMatrix(run.returnRecord, &f.x());

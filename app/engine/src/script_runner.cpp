@@ -6,6 +6,7 @@
 #include "engine/answer_index.h"
 #include "engine/answer_source.h"
 #include "engine/code_list.h"
+#include "engine/long_run.h"
 #include "engine/parser.h"
 #include "engine/scripts.h"
 #include "engine/value_stack.h"
@@ -259,6 +260,9 @@ Status runFromBlock(BlockList& blocks, int index) {
     ScriptRunState run;
     const RunStateScope runScope(run);
     const WaitCursor cursor;
+    // The whole run is one long run: its blocks' evaluations count their
+    // tokens towards it and the clock is read once, not once per block.
+    const LongRunWatch watch(true);
     const AnswerSourceScope answers(blocks);
     setAnswerIndex(index - 1);
     int counter = 0;

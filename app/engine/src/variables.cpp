@@ -36,7 +36,12 @@ bool isPredefinedName(std::u16string_view name) {
     return std::find(kPredefined.begin(), kPredefined.end(), name) != kPredefined.end();
 }
 
+// Names were added or dropped, or the scope changed: the remembered lookup
+// may no longer hold.
+void forgetLastLookup() { globals.lastValid = false; }
+
 void initialize() {
+    forgetLastLookup();
     for (Matrix*& m : globals.values) {
         delMatrix(m);
         m = makeEmpty();
@@ -103,11 +108,16 @@ void endCall(LocalScope& s) {
     s.values.clear();
 }
 
-void setActiveScope(LocalScope* s) { scope = s; }
+void setActiveScope(LocalScope* s) {
+    forgetLastLookup();
+    scope = s;
+}
 
 LocalScope* activeScope() { return scope; }
 
-uint16_t findVariable(std::u16string_view name) {
+namespace {
+
+uint16_t searchVariable(std::u16string_view name) {
     if (scope != nullptr) {
         if (name.size() == 1) {
             if (size_t p = kFixedLocals.find(name[0]); p != std::u16string_view::npos)
@@ -122,6 +132,25 @@ uint16_t findVariable(std::u16string_view name) {
     return kNoVariable;
 }
 
+}  // namespace
+
+// A script loop looks its variable up by name on every pass: the last
+// lookup is remembered.
+uint16_t findVariable(std::u16string_view name) {
+    GlobalTable& g = table();
+    if (g.lastValid && std::u16string_view(g.lastName.data(), g.lastLength) == name)
+        return g.lastReference;
+    const uint16_t reference = searchVariable(name);
+    // Longer names are never in the table; they are not remembered.
+    if (name.size() <= g.lastName.size()) {
+        std::copy(name.begin(), name.end(), g.lastName.begin());
+        g.lastLength = name.size();
+        g.lastReference = reference;
+        g.lastValid = true;
+    }
+    return reference;
+}
+
 Matrix* variableAt(uint16_t reference) {
     if (reference < kLocalBase) {
         GlobalTable& g = table();
@@ -134,6 +163,7 @@ Matrix* variableAt(uint16_t reference) {
 
 uint16_t addVariable(std::u16string_view name, LocalScope* s) {
     if (name.empty()) return 0;
+    forgetLastLookup();
     name = cut(name);
     if (s != nullptr) {
         const size_t n = s->namedLocals.size();
@@ -154,6 +184,7 @@ uint16_t addVariable(std::u16string_view name, LocalScope* s) {
 void compactVariables(std::span<Token* const> codeLists) {
     GlobalTable& g = table();
     const std::vector<Token*> lists = distinctLists(codeLists);
+    forgetLastLookup();
 
     std::array<bool, kGlobalNames> kept{};
     kept[0] = kept[1] = true;

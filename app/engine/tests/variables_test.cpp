@@ -104,6 +104,41 @@ TEST_F(Variables, CalledWorkspaceScope) {
     EXPECT_EQ(findVariable(u"a"), 6);
 }
 
+// The same name looked up again after each change that can move it.
+TEST_F(Variables, RepeatedLookupFollowsTableChanges) {
+    EXPECT_EQ(findVariable(u"k"), kNoVariable);
+    EXPECT_EQ(findVariable(u"k"), kNoVariable);
+    addVariable(u"a", nullptr);
+    EXPECT_EQ(addVariable(u"k", nullptr), 7);
+    EXPECT_EQ(findVariable(u"k"), 7);
+
+    LocalScope scope;
+    ASSERT_TRUE(beginCall(scope));
+    setActiveScope(&scope);
+    EXPECT_EQ(findVariable(u"k"), 7);  // no local k yet: the global
+    EXPECT_EQ(addVariable(u"k", &scope), kNamedLocalBase);
+    EXPECT_EQ(findVariable(u"k"), kNamedLocalBase);
+    setActiveScope(nullptr);
+    EXPECT_EQ(findVariable(u"k"), 7);
+    endCall(scope);
+
+    // Compaction drops the unused a, so k moves down.
+    List uses(u"k+1");
+    Token* const lists[] = {uses.tokens};
+    compactVariables(lists);
+    EXPECT_EQ(findVariable(u"k"), 6);
+    EXPECT_EQ(findVariable(u"a"), kNoVariable);
+
+    // A name longer than any in the table, after one that is.
+    EXPECT_EQ(findVariable(u"abcdefghijk"), kNoVariable);
+    addVariable(u"abcdefghij", nullptr);
+    EXPECT_EQ(findVariable(u"abcdefghijk"), kNoVariable);
+    EXPECT_EQ(findVariable(u"abcdefghij"), 7);
+
+    resetVariables();
+    EXPECT_EQ(findVariable(u"k"), kNoVariable);
+}
+
 TEST_F(Variables, HostServiceForms) {
     EXPECT_EQ(::findVariable(u"y"), 3);
     EXPECT_EQ(::findVariable(u"nothing"), 0x2000);

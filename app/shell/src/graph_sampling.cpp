@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/answer_index.h"
+#include "engine/column_run.h"
 #include "engine/long_run.h"
 #include "engine/value_stack.h"
 #include "engine/variables.h"
@@ -24,11 +25,49 @@ bool hasNumericFirstElement(const Matrix* m) {
            m->rows > 0 && m->cols > 0 && m->re != nullptr && m->im != nullptr;
 }
 
+// A block's answers at every column from one run over the row of samples,
+// when its code list works element by element (engine/column_run.h) and the
+// run succeeds; otherwise ok() is false and the columns are evaluated one by
+// one. Either way x, the block's answer and its status end as the column-by-
+// column loop leaves them: at the last column.
+class ColumnAnswers {
+public:
+    ColumnAnswers(engine::EquationBlock& block, Matrix* x, const double* xs, int n)
+        : answers_(newMatrix(1, 1)) {
+        if (answers_ == nullptr || block.status() == engine::kCommentLine ||
+            block.compileFailed())
+            return;
+        engine::Status status = 0;
+        if (!engine::runColumns(block.parsed(), x, xs, n, block.degrees() ? 1 : 0, answers_,
+                                &status))
+            return;
+        copyValMatrix(x, xs[n - 1], 0.0);
+        ok_ = status == 0 && hasNumericFirstElement(answers_) &&
+              (answers_->kind == LATTIX_KIND_SCALAR || (answers_->rows == 1 && answers_->cols == n));
+        if (!ok_) return;
+        block.evaluate();
+        step_ = answers_->kind == LATTIX_KIND_SCALAR ? 0 : 1;
+    }
+    ~ColumnAnswers() { delMatrix(answers_); }
+    ColumnAnswers(const ColumnAnswers&) = delete;
+    ColumnAnswers& operator=(const ColumnAnswers&) = delete;
+
+    bool ok() const { return ok_; }
+    double re(int i) const { return answers_->re[i * step_]; }
+    double im(int i) const { return answers_->im[i * step_]; }
+
+private:
+    Matrix* answers_;
+    bool ok_ = false;
+    int step_ = 1;
+};
+
 }  // namespace
 
 void GraphModel::sample() {
     // One long-work period for the whole sampling, so that many quick samples
-    // add up to a run the user can stop.
+    // add up to a run the user can stop and count their tokens towards it
+    // instead of each reading the clock.
     const engine::LongRunWatch period(true);
     resample_ = false;
     sampledWith_ = mapping();
@@ -92,25 +131,32 @@ void GraphModel::sampleBlock(int index) {
     double* y = curve.y;
     double yMin = kNoSmallest;
     double yMax = kNoLargest;
-    for (int i = 0; i < n; ++i) {
-        // Once the user stopped the sampling the rest of the curve is left out.
-        if (platformLongWorkStopped() != 0) {
-            y[i] = kCurveGap;
-            continue;
+    const auto take = [&](int i, double re, double im) {
+        if (im != 0.0) imagIgnored_ = true;
+        y[i] = re;
+        if (std::isfinite(re)) {
+            yMin = std::min(yMin, re);
+            yMax = std::max(yMax, re);
         }
-        copyValMatrix(x, samples_.x(i), 0.0);
-        block.evaluate();
-        const Matrix* answer = block.answer();
-        if (block.status() != 0 || !hasNumericFirstElement(answer)) {
-            y[i] = kCurveGap;
-            continue;
-        }
-        const double value = answer->re[0];
-        if (answer->im[0] != 0.0) imagIgnored_ = true;
-        y[i] = value;
-        if (std::isfinite(value)) {
-            yMin = std::min(yMin, value);
-            yMax = std::max(yMax, value);
+    };
+    const ColumnAnswers all(block, x, samples_.xValues(), n);
+    if (all.ok()) {
+        for (int i = 0; i < n; ++i) take(i, all.re(i), all.im(i));
+    } else {
+        for (int i = 0; i < n; ++i) {
+            // Once the user stopped the sampling the rest of the curve is left out.
+            if (platformLongWorkStopped() != 0) {
+                y[i] = kCurveGap;
+                continue;
+            }
+            copyValMatrix(x, samples_.x(i), 0.0);
+            block.evaluate();
+            const Matrix* answer = block.answer();
+            if (block.status() != 0 || !hasNumericFirstElement(answer)) {
+                y[i] = kCurveGap;
+                continue;
+            }
+            take(i, answer->re[0], answer->im[0]);
         }
     }
     if (yMin <= yMax) {

@@ -17,7 +17,7 @@ double radians(double x, bool degrees) {
 // out of the floating-point routines a hair off 0 or 1; such results are
 // moved to the integer they stand for.
 bool atRightAngle(double x, bool degrees) {
-    return degrees ? std::fmod(x, 90.0) == 0.0 : std::fmod(x, kHalfPi) == 0.0;
+    return isWholeMultiple(x, degrees ? 90.0 : kHalfPi);
 }
 
 double snapped(double r) {

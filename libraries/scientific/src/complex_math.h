@@ -4,6 +4,7 @@
 #ifndef ORVANA_SCIENTIFIC_COMPLEX_MATH_H
 #define ORVANA_SCIENTIFIC_COMPLEX_MATH_H
 
+#include <cmath>
 #include <cstdint>
 
 namespace scientific {
@@ -21,6 +22,15 @@ inline constexpr double kRadiansToDegrees = 57.29577951308232;
 // arg uses this rounded factor.
 inline constexpr double kArgRadiansToDegrees = 57.2957795131;
 inline constexpr double kInverseLn10 = 0.4342944819032518;
+
+// fmod(x, step) == 0: x is a whole multiple of step. When the quotient is
+// not a whole number x cannot be one, and the slow exact remainder is
+// skipped (an exact multiple always divides to a whole number, or to a
+// quotient so large that every double there is whole).
+inline bool isWholeMultiple(double x, double step) {
+    const double q = x / step;
+    return std::floor(q) == q && std::fmod(x, step) == 0.0;
+}
 
 // The angle of a + bi in radians. An imaginary part of -0, which negating a
 // real value leaves behind, counts as 0: the angle of -1 is pi, not -pi.

@@ -30,12 +30,12 @@ Complex raise(Complex x, Complex y, bool oddRoot) {
         if (c > 0.0) return {0.0, 0.0};
     }
     if (b == 0.0 && d == 0.0) {
-        if (!oddRoot && isOddInteger(1.0 / std::fabs(c))) oddRoot = true;
         if (a > 0.0) return {std::exp(c * std::log(a)), 0.0};
+        if (!oddRoot && isOddInteger(1.0 / std::fabs(c))) oddRoot = true;
         const double magnitude = std::fabs(c);
         if (isInteger(magnitude)) {
             const double r = std::exp(c * std::log(-a));
-            return {std::fmod(magnitude, 2.0) != 0.0 ? -r : r, 0.0};
+            return {isWholeMultiple(magnitude, 2.0) ? r : -r, 0.0};
         }
         if (oddRoot) return {-std::exp(c * std::log(-a)), 0.0};
     }

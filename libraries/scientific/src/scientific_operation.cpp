@@ -221,3 +221,15 @@ extern "C" PLATFORM_API int32_t doOperation(OperatorCode op, int32_t angleMode, 
         return kIncompatibleDataTypes;
     return perform(op, stack, top, elementwise != 0, angleMode != 0);
 }
+
+// Optional entry: the operators that, under the element-wise flag, give each
+// element what they give it as a lone scalar and change nothing else, so the
+// graph may evaluate a block for all its columns in one run. rect, polar and
+// atanyx change the shape or need matching shapes and are left out.
+extern "C" PLATFORM_API int32_t KeypadColumnwise(OperatorCode op) {
+    const Operation perform = operationFor(op);
+    return perform == elementaryOnTop || perform == wholeTop || perform == topTwo ||
+                   perform == smallPowerOfTop || perform == pushPi
+               ? 1
+               : 0;
+}

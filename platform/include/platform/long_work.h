@@ -5,9 +5,10 @@
  * Every loop that can run long, in any module, calls platformLongWorkPoll once
  * per step of its own (a row block, an iteration, a series term), saying how
  * much elementary work the step did. The poll adds that up and reads the tick
- * counter only once enough work has passed, so calling it is cheap. Once the
- * period has lasted kLongWorkMs the wait cursor is shown and each clock
- * reading also polls the pointer (a click on the window, Ctrl-C in the
+ * counter only once enough work has passed, so calling it is cheap; a period's
+ * time counts from that first reading, so a short period never reads the
+ * clock at all. Once the period has lasted kLongWorkMs the wait cursor is
+ * shown and each clock reading also polls the pointer (a click on the window, Ctrl-C in the
  * terminal). A press stops the work: the poll answers non-zero from then on
  * until the period ends, so every loop up the chain stops too and hands back
  * the shared status 65 (kInterrupted). Outside a period the poll answers 0. */

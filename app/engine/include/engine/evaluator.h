@@ -67,6 +67,10 @@ struct GraphTarget {
 // ends the calling list when non-zero. Null at every other time.
 const GraphTarget* workspaceCallGraphTarget();
 
+// runCode with the element-wise flag on whatever the list's first token,
+// as for a "V:" line.
+Status runCodeElementwise(const Token* list, Matrix* result, int32_t angleMode);
+
 // The services handed to keypad libraries (their first six entries are the
 // contract of keypad.h).
 const HostServices* hostServices();

@@ -25,6 +25,7 @@ TEST_F(WindowTest, AClickDuringALongProductStopsItAndKeepsTheVariable) {
     // has already gone on for a while stands for a long evaluation. The
     // click waits in the queue until the running product polls the pointer.
     platformLongWorkBegin();
+    platformLongWorkPoll(kLongWorkUnitsBetweenReadings);  // the period's clock starts
     platformAdvanceClock(kLongWorkMs);
     const QPoint at(20, 20);
     QApplication::postEvent(
