@@ -1,5 +1,8 @@
 #include "interactive_session.h"
 
+#include <poll.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,14 +21,25 @@ namespace {
 
 constexpr int kHistoryLines = 1000;
 
-// Called by the line editor when a read was cut by a signal: a Ctrl-C at
-// the prompt drops the line and starts a fresh one.
-int onSignalDuringRead() {
-    if (!takePromptInterrupt()) return 0;
+// A Ctrl-C at the prompt arrives as a signal, not as a key: the key reader
+// waits for the terminal and for the signal alike, and hands the editor a
+// Ctrl-C key for it, bound to clearing the line.
+constexpr int kInterruptKey = 3;
+
+int readKey(FILE* stream) {
+    for (;;) {
+        if (takePromptInterrupt()) return kInterruptKey;
+        pollfd wait[2] = {{fileno(stream), POLLIN, 0}, {promptWakeDescriptor(), POLLIN, 0}};
+        const int ready = poll(wait, wait[1].fd >= 0 ? 2 : 1, -1);
+        if (ready < 0 && errno != EINTR) return EOF;
+        if (ready > 0 && wait[0].revents != 0) return rl_getc(stream);
+    }
+}
+
+int clearLine(int, int) {
     rl_replace_line("", 0);
     std::fputs("^C\n", rl_outstream != nullptr ? rl_outstream : stdout);
     rl_on_new_line();
-    rl_redisplay();
     return 0;
 }
 
@@ -106,7 +120,8 @@ int runInteractive(Session& session, const Options& options,
                    const std::optional<std::string>& workspaceFile) {
     std::printf("orvana-cli %s. Type :help for help, :quit to leave.\n", ORVANA_VERSION);
     std::fflush(stdout);
-    rl_signal_event_hook = onSignalDuringRead;
+    rl_getc_function = readKey;
+    rl_bind_key(kInterruptKey, clearLine);
     History history;
     SessionFile file;
     file.path = options.workspace.save ? options.workspace.save : workspaceFile;

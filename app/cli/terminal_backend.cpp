@@ -1,5 +1,8 @@
 #include "terminal_backend.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 
@@ -19,6 +22,8 @@ volatile std::sig_atomic_t pendingPress = 0;
 // Any Ctrl-C during the current evaluation scope, seen or not.
 volatile std::sig_atomic_t evaluationInterrupted = 0;
 volatile std::sig_atomic_t promptInterrupted = 0;
+// Written on a Ctrl-C at the prompt, so that a wait for a key wakes up.
+int wakePipe[2] = {-1, -1};
 
 void onInterrupt(int) {
     switch (mode) {
@@ -28,6 +33,7 @@ void onInterrupt(int) {
             return;
         case kPrompt:
             promptInterrupted = 1;
+            if (wakePipe[1] >= 0) [[maybe_unused]] const ssize_t n = write(wakePipe[1], "", 1);
             return;
         default:
             std::signal(SIGINT, SIG_DFL);
@@ -59,8 +65,9 @@ const PlatformBackend backend = terminalBackend();
 
 void installTerminalBackend() {
     platformSetBackend(&backend);
-    // The line editor leaves SIGINT to us (see the prompt's event hook).
+    // The line editor leaves SIGINT to us (see the prompt's key reader).
     rl_catch_signals = 0;
+    if (wakePipe[0] < 0 && pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe[0] = wakePipe[1] = -1;
     // Without SA_RESTART, so that a read at the prompt returns and the line
     // editor sees the interrupt at once.
     struct sigaction action {};
@@ -86,9 +93,14 @@ bool EvaluationScope::interrupted() const { return evaluationInterrupted != 0; }
 void setPromptReading(bool on) { mode = on ? kPrompt : kDefault; }
 
 bool takePromptInterrupt() {
+    char drained[16];
+    while (wakePipe[0] >= 0 && read(wakePipe[0], drained, sizeof drained) > 0) {
+    }
     if (promptInterrupted == 0) return false;
     promptInterrupted = 0;
     return true;
 }
+
+int promptWakeDescriptor() { return wakePipe[0]; }
 
 }  // namespace cli

@@ -28,6 +28,9 @@ public:
 void setPromptReading(bool on);
 // True once for each Ctrl-C at the prompt.
 bool takePromptInterrupt();
+// Readable after a Ctrl-C at the prompt (until takePromptInterrupt), for a
+// key reader that waits on the terminal and on this; -1 when there is none.
+int promptWakeDescriptor();
 
 }  // namespace cli
 

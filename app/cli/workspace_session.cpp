@@ -56,8 +56,8 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
     }
     shell::beginUserAction();
     if (const uint16_t status = engine::runFromBlock(blocks, n - 1); status != 0) {
-        error = "--run-from: the script cannot run: " +
-                orvana::toUtf8(engine::messageText(status));
+        // The engine has shown the reason already.
+        error = "--run-from: the script did not run: its control flow does not link";
         return false;
     }
     return true;
