@@ -2,7 +2,9 @@
 // answers.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -90,7 +92,7 @@ int main(int argc, char** argv) {
     std::FILE* in = stdin;
     if (!fromStdin && !workspaceFile) {
         in = std::fopen(options->file->c_str(), "rb");
-        if (in == nullptr) return fail("cannot read " + *options->file);
+        if (in == nullptr) return fail("cannot read " + *options->file + ": " + std::strerror(errno));
     }
     const bool interactive = !options->each && options->expressions.empty() &&
                              (!options->file || workspaceFile) && isatty(STDIN_FILENO);

@@ -3,13 +3,11 @@
 // usage text and the README's examples.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli_process.h"
 
@@ -18,16 +16,7 @@ using cli_test::run;
 
 namespace {
 
-class CliPipeline : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cli-pipe-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string dir;
-};
+using CliPipeline = cli_test::FolderTest;
 
 // "1+1+...+1" with n ones: 2n - 1 characters.
 std::string sumOfOnes(int n) {
@@ -166,28 +155,13 @@ TEST_F(CliPipeline, WithoutKeypadsTheProgramSaysWhereItLooked) {
 }
 
 TEST_F(CliPipeline, CtrlCStopsAPipedRunWithoutSaving) {
-    // Functions whose call doubles the work at each level.
-    std::vector<std::string> args = {"--define", "fa/1=x+1"};
-    std::string previous = "fa";
-    for (char c = 'b'; c <= 'z'; ++c) {
-        const std::string name = std::string("f") + c;
-        args.insert(args.end(), {"--define", name + "/1=" + previous + "(x)+" + previous + "(x)"});
-        previous = name;
-    }
+    std::vector<std::string> args = cli_test::slowFunctions();
     args.insert(args.end(), {"--save", dir + "/never.ovw", "-"});
-    std::string command = "cd " + dir + " && (printf 'v=1\\nfz(1)\\nv+1\\n' | timeout 60 " +
-                          ORVANA_CLI_PATH;
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " > out.txt 2> err.txt & pid=$!; sleep 1; kill -INT $pid; wait $pid)";
-    const int status = std::system(command.c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 130);
-    std::ifstream out(dir + "/out.txt"), err(dir + "/err.txt");
-    std::stringstream o, e;
-    o << out.rdbuf();
-    e << err.rdbuf();
-    EXPECT_NE(o.str().find("fz(1)\n    \tError: Interrupted"), std::string::npos) << o.str();
-    EXPECT_EQ(o.str().find("v+1"), std::string::npos) << o.str();
-    EXPECT_NE(e.str().find("interrupted: 1 line(s) not evaluated"), std::string::npos) << e.str();
+    const cli_test::Result r = run(args, "v=1\nfz(1)\nv+1\n", dir, {}, 1000);
+    EXPECT_EQ(r.status, 130);
+    EXPECT_NE(r.out.find("fz(1)\n    \tError: Interrupted"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("v+1"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("interrupted: 1 line(s) not evaluated"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir + "/never.ovw"));
 }
 
@@ -226,13 +200,11 @@ TEST_F(CliPipeline, TheReadmeExamplesWorkAsWritten) {
         const std::string command =
             "cd " + dir + " && (\n" + example + "\n) < /dev/null > out.txt 2> err.txt";
         const int status = std::system(command.c_str());
-        std::ifstream out(dir + "/out.txt"), err(dir + "/err.txt");
-        std::stringstream o, e;
-        o << out.rdbuf();
-        e << err.rdbuf();
-        EXPECT_EQ(WEXITSTATUS(status), 0) << original << "\n" << e.str();
-        EXPECT_EQ(e.str(), "") << original;
-        EXPECT_NE(o.str(), "") << original;
-        EXPECT_EQ(o.str().find("Error:"), std::string::npos) << original << "\n" << o.str();
+        const std::string out = cli_test::readFile(dir + "/out.txt");
+        const std::string err = cli_test::readFile(dir + "/err.txt");
+        EXPECT_EQ(WEXITSTATUS(status), 0) << original << "\n" << err;
+        EXPECT_EQ(err, "") << original;
+        EXPECT_NE(out, "") << original;
+        EXPECT_EQ(out.find("Error:"), std::string::npos) << original << "\n" << out;
     }
 }

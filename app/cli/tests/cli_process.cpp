@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace cli_test {
@@ -56,7 +57,8 @@ int reap(pid_t child, Clock::time_point deadline) {
 }  // namespace
 
 Result run(const std::vector<std::string>& args, const std::string& input,
-           const std::string& folder, const Environment& environment, int timeoutSeconds) {
+           const std::string& folder, const Environment& environment, int interruptAfterMs,
+           int timeoutSeconds) {
     Result result;
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) return result;
@@ -78,11 +80,17 @@ Result run(const std::vector<std::string>& args, const std::string& input,
     }
     close(out[1]);
     close(err[1]);
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeoutSeconds);
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline = start + std::chrono::seconds(timeoutSeconds);
+    bool interruptDue = interruptAfterMs >= 0;
     pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     int open = 2;
     while (open > 0 && Clock::now() < deadline) {
-        if (poll(fds, 2, 100) <= 0) continue;
+        if (interruptDue && Clock::now() - start >= std::chrono::milliseconds(interruptAfterMs)) {
+            kill(child, SIGINT);
+            interruptDue = false;
+        }
+        if (poll(fds, 2, 20) <= 0) continue;
         for (int k = 0; k < 2; ++k) {
             if (fds[k].fd < 0 || fds[k].revents == 0) continue;
             char buffer[4096];
@@ -102,6 +110,30 @@ Result run(const std::vector<std::string>& args, const std::string& input,
     std::filesystem::remove(inputFile);
     return result;
 }
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> slowFunctions() {
+    std::vector<std::string> args = {"--define", "fa/1=x+1"};
+    std::string previous = "fa";
+    for (char c = 'b'; c <= 'z'; ++c) {
+        const std::string name = std::string("f") + c;
+        args.insert(args.end(), {"--define", name + "/1=" + previous + "(x)+" + previous + "(x)"});
+        previous = name;
+    }
+    return args;
+}
+
+void FolderTest::SetUp() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvana-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+}
+
+void FolderTest::TearDown() { std::filesystem::remove_all(dir); }
 
 Terminal::Terminal(const std::vector<std::string>& args, const std::string& folder,
                    const Environment& environment) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 namespace cli_test {
@@ -22,10 +23,27 @@ struct Result {
 using Environment = std::vector<std::pair<std::string, std::string>>;
 
 // Runs orvana-cli with `args`, `input` on its standard input, in `folder`
-// (empty: the current one) and with `environment` added.
+// (empty: the current one) and with `environment` added; with
+// `interruptAfterMs` >= 0 it gets a SIGINT that many milliseconds after the
+// start.
 Result run(const std::vector<std::string>& args, const std::string& input = "",
            const std::string& folder = "", const Environment& environment = {},
-           int timeoutSeconds = 60);
+           int interruptAfterMs = -1, int timeoutSeconds = 60);
+
+// The whole contents of a file (empty when it cannot be read).
+std::string readFile(const std::string& path);
+
+// --define options for functions fa to fz, each calling the one before it
+// twice: fz(1) runs for seconds, all of it in the evaluator.
+std::vector<std::string> slowFunctions();
+
+// A fixture with a fresh folder of its own, removed afterwards.
+class FolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string dir;
+};
 
 // orvana-cli on a pseudo-terminal.
 class Terminal {

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli_process.h"
 
@@ -16,26 +15,12 @@ using cli_test::run;
 
 namespace {
 
-class CliSaving : public ::testing::Test {
+class CliSaving : public cli_test::FolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cli-save-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string bytes(const std::string& name) const {
-        std::ifstream in(dir + "/" + name, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string bytes(const std::string& name) const { return cli_test::readFile(dir + "/" + name); }
     void write(const std::string& name, const std::string& data) const {
         std::ofstream(dir + "/" + name, std::ios::binary) << data;
     }
-
-    std::string dir;
 };
 
 const std::string kLong = "c=" + std::string(60, '2') + "+" + std::string(60, '3');  // 123
@@ -86,9 +71,9 @@ TEST_F(CliSaving, ASaveThatFailsSaysWhyAndKeepsTheOldFile) {
 }
 
 TEST_F(CliSaving, ADamagedFileLoadsWhatItHoldsAndSaysSo) {
-    std::vector<std::string> args;
-    for (int i = 1; i <= 6; ++i) args.insert(args.end(), {"-e", "b" + std::to_string(i) + "=" + std::to_string(i)});
-    args.insert(args.end(), {"--save", dir + "/whole.ovw"});
+    std::vector<std::string> args = {"--save", dir + "/whole.ovw"};
+    for (const char* line : {"b1=1", "b2=2", "b3=3", "b4=4", "b5=5", "b6=6"})
+        args.insert(args.end(), {"-e", line});
     ASSERT_EQ(run(args).status, 0);
     const std::string whole = bytes("whole.ovw");
     // Cut inside the fifth block record.

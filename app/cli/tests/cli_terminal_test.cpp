@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "cli_process.h"
@@ -17,32 +16,14 @@ using cli_test::Terminal;
 
 namespace {
 
-class CliTerminal : public ::testing::Test {
+class CliTerminal : public cli_test::FolderTest {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cli-tty-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        FolderTest::SetUp();
         environment = {{"XDG_STATE_HOME", dir + "/state"}, {"HOME", dir}};
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string dir;
     cli_test::Environment environment;
 };
-
-// Functions whose call doubles the work at each level: fz(1) runs for
-// seconds, all of it in the evaluator.
-std::vector<std::string> slowFunctions() {
-    std::vector<std::string> args = {"--define", "fa/1=x+1"};
-    std::string previous = "fa";
-    for (char c = 'b'; c <= 'z'; ++c) {
-        const std::string name = std::string("f") + c;
-        args.insert(args.end(), {"--define", name + "/1=" + previous + "(x)+" + previous + "(x)"});
-        previous = name;
-    }
-    return args;
-}
 
 }  // namespace
 
@@ -96,10 +77,7 @@ TEST_F(CliTerminal, SaveAtThePromptAndWhenTheSessionEnds) {
     }
     EXPECT_TRUE(fs::exists(dir + "/mid.ovw"));
     EXPECT_TRUE(fs::exists(dir + "/end.ovw"));
-    std::ifstream csv(dir + "/curves.csv");
-    std::string header;
-    std::getline(csv, header);
-    EXPECT_EQ(header.rfind("curve,block,colour,x,y", 0), 0u) << header;
+    EXPECT_EQ(cli_test::readFile(dir + "/curves.csv").rfind("curve,block,colour,x,y", 0), 0u);
 
     // The saved Workspace opens interactively and goes on; :save without a
     // name writes back to it.
@@ -135,7 +113,7 @@ TEST_F(CliTerminal, CtrlCClearsTheLineAndKeepsTheSession) {
 }
 
 TEST_F(CliTerminal, CtrlCStopsALongEvaluationAndTheSessionGoesOn) {
-    Terminal t(slowFunctions(), dir, environment);
+    Terminal t(cli_test::slowFunctions(), dir, environment);
     ASSERT_TRUE(t.waitFor("orvana> ")) << t.transcript();
     t.send("b=5\n");
     ASSERT_TRUE(t.waitFor("5.0000")) << t.transcript();
@@ -161,8 +139,7 @@ TEST_F(CliTerminal, HistoryIsKeptBetweenSessions) {
         ASSERT_TRUE(t.waitFor("orvana> ")) << t.transcript();
         EXPECT_EQ(t.finish(), 0);
     }
-    std::ifstream history(dir + "/state/orvana/history");
-    std::string text((std::istreambuf_iterator<char>(history)), {});
+    const std::string text = cli_test::readFile(dir + "/state/orvana/history");
     EXPECT_NE(text.find("6*7"), std::string::npos) << text;
 
     Terminal t({}, dir, environment);
