@@ -15,27 +15,34 @@ constexpr size_t kColumns = 78;
 
 void appendGroup(std::string& out, const std::string& title,
                  const std::vector<engine::NamedCode>& names) {
-    out += title + " (" + std::to_string(names.size()) + "):\n";
+    out.append(title).append(" (").append(std::to_string(names.size())).append("):\n");
     std::string line = " ";
     for (const engine::NamedCode& n : names) {
         const std::string name = orvana::toUtf8(n.name);
         if (line.size() + 1 + name.size() > kColumns) {
-            out += line + "\n";
-            line = " ";
+            out.append(line).append("\n");
+            line.resize(1);  // the indent
         }
-        line += " " + name;
+        line.append(" ").append(name);
     }
-    if (line.size() > 1) out += line + "\n";
-    out += "\n";
+    if (line.size() > 1) out.append(line).append("\n");
+    out.append("\n");
 }
 
 }  // namespace
 
 bool helpText(const std::string& name, std::string& text) {
     if (name.empty()) return false;
-    const engine::KeyHelp help = engine::keyHelp(orvana::toUtf16(name), shell::mainProgramModule());
+    const std::u16string wide = orvana::toUtf16(name);
+    const engine::KeyHelp help = engine::keyHelp(wide, shell::mainProgramModule());
     if (help.code == 0) return false;
-    text = orvana::toUtf8(help.text);
+    const std::u16string* library = engine::libraryName(int(keypadRoutedLibrary(help.code)));
+    const std::string owner = library != nullptr ? orvana::toUtf8(*library) : "main program";
+    // Without a help string the lookup gives the name back.
+    const bool none = help.text == help.name;
+    text = orvana::toUtf8(help.name);
+    text.append(" (").append(owner).append("): ");
+    text.append(none ? std::string("no help text") : orvana::toUtf8(help.text));
     return true;
 }
 

@@ -7,8 +7,9 @@
 
 namespace cli {
 
-// The help text of a function, keyword or Workspace name, from the string
-// table of its owner; false when nothing answers the name.
+// "NAME (owner): " and the help text of a function, keyword or Workspace
+// name from the string table of its owner ("no help text" when it has none);
+// false when nothing answers the name.
 bool helpText(const std::string& name, std::string& text);
 
 // Every name, grouped by owner: the main program first, then each keypad in

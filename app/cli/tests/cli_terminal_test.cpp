@@ -36,7 +36,9 @@ TEST_F(CliTerminal, BannerHelpAndFunctionsAtThePrompt) {
     EXPECT_TRUE(t.waitFor(":functions")) << t.transcript();
     EXPECT_TRUE(t.waitFor("Ctrl-C")) << t.transcript();
     t.send(":help inv\n");
-    EXPECT_TRUE(t.waitFor("inv(")) << t.transcript();
+    EXPECT_TRUE(t.waitFor("inv (main program): inv(")) << t.transcript();
+    t.send(":help eig\n");
+    EXPECT_TRUE(t.waitFor("eig (Advanced): eig(a)")) << t.transcript();
     t.send(":help nosuchname\n");
     EXPECT_TRUE(t.waitFor("no function or keyword named nosuchname")) << t.transcript();
     t.send(":functions\n");
@@ -49,7 +51,7 @@ TEST_F(CliTerminal, BannerHelpAndFunctionsAtThePrompt) {
     for (const char* name : {" eig", " FT ", " AND ", " sin ", " avg ", " plot", " ASK "})
         EXPECT_NE(t.transcript().find(name), std::string::npos) << name;
     t.send(":help sin\n");
-    EXPECT_TRUE(t.waitFor("sin")) << t.transcript();
+    EXPECT_TRUE(t.waitFor("sin (Scientific): ")) << t.transcript();
     t.send(":bogus\n");
     EXPECT_TRUE(t.waitFor("unknown command :bogus")) << t.transcript();
     t.send("2+3\n");
