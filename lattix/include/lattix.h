@@ -10,7 +10,13 @@
  * argument; the arithmetic and linear algebra functions return 0 for success
  * or an error code (9 incompatible data types, 14 invalid parameter value,
  * 51 incompatible matrices, 52 division by zero, 53 matrix singular or near
- * singular, 54 LU decomposition failed, 62 matrix too big).
+ * singular, 54 LU decomposition failed, 62 matrix too big, 65 interrupted).
+ *
+ * Long work: the product, inverse, determinant, reduced echelon form and
+ * polynomial roots poll the platform's long-work period (platform/long_work.h)
+ * between blocks of their loops and return 65 once the user asked the
+ * running evaluation to stop; the value being computed is then meaningless
+ * (the operand of an in-place operation may be partly overwritten).
  *
  * Out of memory: when an element array cannot be allocated, Lattix shows
  * "Out of memory.\nQuit Orvana immediately!" and builds the value on a shared

@@ -84,9 +84,9 @@ uint16_t matrixProduct(Matrix* a, const Matrix* b) {
     if (b->rows != a->cols) return kIncompatibleMatrices;
     TemporaryMatrix result(a->rows, b->cols);
     if (!result.has(a->rows, b->cols)) return kMatrixTooBig;
-    if (!multiplyComplex(a->re, a->im, b->re, b->im, result->re, result->im, a->rows, a->cols,
-                         b->cols))
-        return kMatrixTooBig;
+    const uint16_t status = multiplyComplex(a->re, a->im, b->re, b->im, result->re, result->im,
+                                            a->rows, a->cols, b->cols);
+    if (status != kOk) return status;
     copyMatMatrix(a, result.get());
     return kOk;
 }

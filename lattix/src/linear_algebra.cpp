@@ -64,9 +64,10 @@ LATTIX_API uint16_t invMatrix(Matrix* a) {
     SlotBuffer scratch((inverseScratchIntegers(n) + 1) / 2);
     if (!lu.ok() || !usable(work) || !usable(scratch)) return kMatrixTooBig;
     const uint16_t status = lu.run(a);
-    if (status == kDecompositionFailed) return status;
-    invertFromLu(n, lu.re(), lu.im(), lu.permutation(), work.data(),
-                 reinterpret_cast<uint32_t*>(scratch.data()), a->re, a->im);
+    if (status == kDecompositionFailed || status == kInterrupted) return status;
+    if (!invertFromLu(n, lu.re(), lu.im(), lu.permutation(), work.data(),
+                      reinterpret_cast<uint32_t*>(scratch.data()), a->re, a->im))
+        return kInterrupted;
     return status;
 }
 
@@ -76,7 +77,9 @@ LATTIX_API uint16_t detMatrix(const Matrix* a, double* re, double* im) {
     const size_t n = a->rows;
     Decomposition lu(n);
     if (!lu.ok()) return kMatrixTooBig;
-    if (lu.run(a) == 0) {
+    const uint16_t status = lu.run(a);
+    if (status == kInterrupted) return status;
+    if (status == 0) {
         determinantFromLu(n, lu.re(), lu.im(), lu.sign, re, im);
     } else {
         *re = 0.0;

@@ -6,6 +6,7 @@
 
 #include "complex_lanes.h"
 #include "complex_math.h"
+#include "platform/long_work.h"
 #include "platform/status.h"
 
 namespace lattix {
@@ -351,7 +352,7 @@ size_t inverseScratchIntegers(size_t n) {
     return 2 * n;
 }
 
-void invertFromLu(size_t n, const double* re, const double* im, const uint32_t* permutation,
+bool invertFromLu(size_t n, const double* re, const double* im, const uint32_t* permutation,
                   double* work, uint32_t* scratch, double* outRe, double* outIm) {
     // Before its first non-zero element a right-hand side is only permuted,
     // so unit vector r starts at the position the exchanges carry it to, and
@@ -369,6 +370,7 @@ void invertFromLu(size_t n, const double* re, const double* im, const uint32_t* 
     double* pRe = work;
     double* pIm = work + n * kLanes;
     for (size_t c0 = 0; c0 < n; c0 += kLanes) {
+        if (platformLongWorkPoll(n * n * kLanes) != 0) return false;
         std::fill(pRe, pRe + c0 * kLanes, 0.0);
         std::fill(pIm, pIm + c0 * kLanes, 0.0);
         forwardPanel(re, im, n, flags, c0, pRe, pIm);
@@ -382,6 +384,7 @@ void invertFromLu(size_t n, const double* re, const double* im, const uint32_t* 
             }
         }
     }
+    return true;
 }
 
 void determinantFromLu(size_t n, const double* re, const double* im, double sign, double* detRe,
@@ -424,6 +427,7 @@ uint16_t decomposeLu(size_t n, double* re, double* im, uint32_t* permutation, do
     uint16_t status = 0;
     for (size_t j0 = 0; j0 < n; j0 += kPanel) {
         const size_t j1 = std::min(n, j0 + kPanel);
+        if (platformLongWorkPoll((n - j0) * (n - j0) * kPanel) != 0) return kInterrupted;
         if (factorPanel(n, re, im, scale, permutation, sign, j0, j1) != 0) status = kMatrixSingular;
         if (j1 == n) break;
         solveUpperRows(re, im, n, j0, j1);

@@ -24,7 +24,8 @@ void transposeInto(size_t n, const double* re, const double* im, double* bRe, do
 // upper factor. permutation[j] is the line exchanged with line j at step j;
 // sign is -1.0 after an odd number of exchanges; scale is scratch for n
 // doubles. Returns 54 (B unchanged) when a line of B has no non-zero
-// element, 53 when a pivot below kSmallestPivot was replaced by it, else 0.
+// element, 65 (B partly decomposed) when the user stopped the long work, 53
+// when a pivot below kSmallestPivot was replaced by it, else 0.
 uint16_t decomposeLu(size_t n, double* bRe, double* bIm, uint32_t* permutation, double* scale,
                      double* sign);
 
@@ -33,8 +34,9 @@ size_t inverseWorkSlots(size_t n);
 size_t inverseScratchIntegers(size_t n);
 
 // Solves B x = e_r for every unit vector e_r of the decomposed B and writes
-// x into row r of out (n x n, split arrays row by row).
-void invertFromLu(size_t n, const double* bRe, const double* bIm, const uint32_t* permutation,
+// x into row r of out (n x n, split arrays row by row). False when the user
+// stopped the long work, with out partly written.
+bool invertFromLu(size_t n, const double* bRe, const double* bIm, const uint32_t* permutation,
                   double* work, uint32_t* scratch, double* outRe, double* outIm);
 
 // sign + 0i times B(0,0), B(1,1), ... B(n-1,n-1), one complex product at a time.

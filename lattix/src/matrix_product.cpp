@@ -11,6 +11,8 @@
 
 #include <cstring>
 
+#include "platform/long_work.h"
+#include "platform/status.h"
 #include "slot_storage.h"
 
 namespace lattix {
@@ -66,10 +68,13 @@ template <size_t R>
     }
 }
 
-__attribute__((target_clones("avx512f", "avx2", "default"))) void multiplyPanels(
+// Polls for a stop after every panel (rows x inner x kPanel products); false
+// when stopped, with C partly written.
+__attribute__((target_clones("avx512f", "avx2", "default"))) bool multiplyPanels(
     const double* aRe, const double* aIm, const double* bRe, const double* bIm, double* cRe,
     double* cIm, size_t rows, size_t inner, size_t cols, double* panel) {
     for (size_t col = 0; col < cols; col += kPanel) {
+        if (platformLongWorkPoll(rows * inner * kPanel) != 0) return false;
         const size_t width = cols - col < kPanel ? cols - col : kPanel;
         packPanel(bRe, bIm, inner, cols, col, width, panel);
         size_t row = 0;
@@ -89,19 +94,22 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) void multiplyPanels
                 break;
         }
     }
+    return true;
 }
 
 }  // namespace
 
-bool multiplyComplex(const double* aRe, const double* aIm, const double* bRe, const double* bIm,
-                     double* cRe, double* cIm, size_t rows, size_t inner, size_t cols) {
-    if (rows == 0 || cols == 0) return true;
+uint16_t multiplyComplex(const double* aRe, const double* aIm, const double* bRe,
+                         const double* bIm, double* cRe, double* cIm, size_t rows, size_t inner,
+                         size_t cols) {
+    if (rows == 0 || cols == 0) return orvana::kOk;
     SlotBuffer panel(inner * 2 * kPanel);
     // The panel must be private: built on the shared reserve it could alias
     // the operands.
-    if (!panel.ok() || isReserve(panel.data())) return false;
-    multiplyPanels(aRe, aIm, bRe, bIm, cRe, cIm, rows, inner, cols, panel.data());
-    return true;
+    if (!panel.ok() || isReserve(panel.data())) return orvana::kMatrixTooBig;
+    if (!multiplyPanels(aRe, aIm, bRe, bIm, cRe, cIm, rows, inner, cols, panel.data()))
+        return orvana::kInterrupted;
+    return orvana::kOk;
 }
 
 }  // namespace lattix

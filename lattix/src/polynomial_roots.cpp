@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "lattix.h"
+#include "platform/long_work.h"
 #include "platform/status.h"
 #include "slot_storage.h"
 
@@ -123,7 +124,8 @@ public:
 
     // Finds the zeros of p[0] z^degree + ... + p[degree], p[0] != 0; zero j
     // goes to (re[j], im[j]). Slots of zeros not found are left as they are.
-    void solve(int degree, double* re, double* im);
+    // False when the user stopped the long work.
+    bool solve(int degree, double* re, double* im);
 
 private:
     void scaleCoefficients();
@@ -158,7 +160,7 @@ private:
     double lzr_ = 0, lzi_ = 0;  // the larger zero of a pair
 };
 
-void RealPolynomialSolver::solve(int degree, double* re, double* im) {
+bool RealPolynomialSolver::solve(int degree, double* re, double* im) {
     n_ = degree;
     nn_ = n_ + 1;
 
@@ -184,6 +186,7 @@ void RealPolynomialSolver::solve(int degree, double* re, double* im) {
 
         int found = 0;
         for (int attempt = 1; attempt <= kShiftTries && found == 0; ++attempt) {
+            if (platformLongWorkPoll(size_t(nn_) * kStepsPerTry * attempt) != 0) return false;
             // A double shift to the non-real point bound (xx + i yy) and its
             // conjugate.
             double turned = cosr * xx - sinr * yy;
@@ -196,7 +199,7 @@ void RealPolynomialSolver::solve(int degree, double* re, double* im) {
             found = fixedShift(kStepsPerTry * attempt);
             if (found == 0) copyK(temp_);
         }
-        if (found == 0) return;
+        if (found == 0) return true;
 
         int slot = degree - n_;
         re[slot] = szr_;
@@ -217,6 +220,7 @@ void RealPolynomialSolver::solve(int degree, double* re, double* im) {
         solveQuadratic(p_[0], p_[1], p_[2], re[degree - 2], im[degree - 2], re[degree - 1],
                        im[degree - 1]);
     }
+    return true;
 }
 
 // Multiplies the coefficients by a power of the base when they are very large
@@ -631,7 +635,8 @@ LATTIX_API uint16_t polyMatrix(const Matrix* coefficients, Matrix* result) {
         result->re[i] = 0.0;
         result->im[i] = 0.0;
     }
-    if (degree > 0) solver.solve(static_cast<int>(degree), result->re, result->im);
+    if (degree > 0 && !solver.solve(static_cast<int>(degree), result->re, result->im))
+        return kInterrupted;
     return kOk;
 }
 

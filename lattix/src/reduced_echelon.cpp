@@ -18,6 +18,7 @@
 #include "complex_lanes.h"
 #include "complex_math.h"
 #include "lattix.h"
+#include "platform/long_work.h"
 #include "platform/status.h"
 #include "slot_storage.h"
 
@@ -179,10 +180,12 @@ LATTIX_INLINE bool step(double* re, double* im, size_t rows, size_t cols, size_t
 // Whole steps one at a time, for when the block's storage cannot be had.
 uint16_t reduceStepByStep(double* re, double* im, size_t rows, size_t cols) {
     Complex r;
-    for (size_t l = 0; l < rows; ++l)
+    for (size_t l = 0; l < rows; ++l) {
+        if (platformLongWorkPoll(rows * cols) != 0) return kInterrupted;
         if (!step(
                 re, im, rows, cols, l, cols, &r, [](size_t, size_t) {}, nullptr, nullptr))
             return kMatrixSingular;
+    }
     return 0;
 }
 
@@ -342,6 +345,7 @@ uint16_t reduceInBlocks(double* re, double* im, size_t rows, size_t cols, BlockS
     Complex r[kBlock];
     for (size_t l0 = 0; l0 < rows; l0 += kBlock) {
         const size_t l1 = std::min(rows, l0 + kBlock);
+        if (platformLongWorkPoll(rows * cols * (l1 - l0)) != 0) return kInterrupted;
         // The factors belong to the row's contents, which exchanges move.
         auto exchange = [&](size_t p, size_t l) {
             for (size_t u = 0; u < l - l0; ++u) {

@@ -53,7 +53,7 @@ void roundNumber(Matrix& m, int digits) {
 }
 
 // A library token: its doOperation on the same stack; its code r comes back
-// as library number x 256 + r.
+// as library number x 256 + r, except the stop 65.
 Status callLibrary(const Token& t, int32_t angleMode, Matrix* stack, int16_t* top) {
     const uint32_t number = keypadRoutedLibrary(t.code);
     const KeypadLibrary* library = libraryAt(int(number));
@@ -62,6 +62,8 @@ Status callLibrary(const Token& t, int32_t angleMode, Matrix* stack, int16_t* to
     const int32_t r = library->doOperation(keypadRoutedOperator(t.code), angleMode,
                                            elementwise ? 1 : 0, stack, top, hostServices());
     if (r == 0) return kOk;
+    // A stop belongs to the whole run, not to the library that noticed it.
+    if (r == kInterrupted) return kInterrupted;
     return Status(number * 256u + (uint32_t(r) & 0xFFFFu));
 }
 

@@ -1,42 +1,31 @@
 #include "engine/long_run.h"
 
 #include "engine/scripts.h"
-#include "platform/clock.h"
-#include "platform/pointer_state.h"
+#include "platform/long_work.h"
 
 namespace engine {
 
 namespace {
 
-// One evaluation runs at a time; nested runs belong to the outermost one.
-struct LongRun {
-    bool active = false;
-    uint32_t start = 0;
-    uint32_t tokens = 0;
-    bool waitCursorShown = false;
-} run;
+// Tokens run since the last look at the platform's poll.
+uint32_t tokens = 0;
 
 }  // namespace
 
-LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost && !run.active) {
-    if (!outermost_) return;
-    run = LongRun{true, platformTickCount(), 0, false};
+LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost) {
+    if (outermost_) platformLongWorkBegin();
 }
 
 LongRunWatch::~LongRunWatch() {
     if (!outermost_) return;
-    if (run.waitCursorShown) platformSetWaitCursor(0);
-    run = LongRun{};
+    // A stop seen by an operator's own loop ends a running script too.
+    if (platformLongWorkStopped() != 0) abortScript();
+    platformLongWorkEnd();
 }
 
 bool longRunInterrupted() {
-    if (!run.active || (++run.tokens & (kTokensBetweenChecks - 1)) != 0) return false;
-    if (platformTickCount() - run.start < kLongRunMs) return false;
-    if (!run.waitCursorShown) {
-        platformSetWaitCursor(1);
-        run.waitCursorShown = true;
-    }
-    if (platformPointerPressed() == 0) return false;
+    if ((++tokens & (kTokensBetweenChecks - 1)) != 0) return false;
+    if (platformLongWorkPoll(kTokensBetweenChecks) == 0) return false;
     abortScript();
     return true;
 }

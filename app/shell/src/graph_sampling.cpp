@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "engine/answer_index.h"
+#include "engine/long_run.h"
 #include "engine/value_stack.h"
 #include "engine/variables.h"
+#include "platform/long_work.h"
 #include "shell/graph_evaluate.h"
 #include "shell/graph_model.h"
 
@@ -25,6 +27,9 @@ bool hasNumericFirstElement(const Matrix* m) {
 }  // namespace
 
 void GraphModel::sample() {
+    // One long-work period for the whole sampling, so that many quick samples
+    // add up to a run the user can stop.
+    const engine::LongRunWatch period(true);
     resample_ = false;
     sampledWith_ = mapping();
     samples_.fill(sampledWith_);
@@ -88,6 +93,11 @@ void GraphModel::sampleBlock(int index) {
     double yMin = kNoSmallest;
     double yMax = kNoLargest;
     for (int i = 0; i < n; ++i) {
+        // Once the user stopped the sampling the rest of the curve is left out.
+        if (platformLongWorkStopped() != 0) {
+            y[i] = kCurveGap;
+            continue;
+        }
         copyValMatrix(x, samples_.x(i), 0.0);
         block.evaluate();
         const Matrix* answer = block.answer();

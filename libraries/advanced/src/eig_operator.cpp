@@ -2,10 +2,12 @@
 // complex column, and with a name, its unit-length eigenvectors as the
 // columns of that variable.
 #include <cmath>
+#include <optional>
 
 #include "eigen_system.h"
 #include "formula.h"
 #include "operators.h"
+#include "platform/long_work.h"
 #include "stack_arguments.h"
 
 namespace advanced {
@@ -74,6 +76,8 @@ Status eigOperator(const Call& call) {
         }
 
     Matrix* vectors = nullptr;
+    // A stopped computation leaves the vectors' variable as it was.
+    std::optional<SavedValue> vectorsBefore;
     if (args.count() == 2) {
         if (!isString(args[1])) return kRequiresString;
         Variable v;
@@ -81,8 +85,12 @@ Status eigOperator(const Call& call) {
             Variable::find(call.services, reinterpret_cast<const char16_t*>(args[1].re), v);
         if (s != kOk) return s;
         vectors = v.value();
+        vectorsBefore.emplace(v);
         resizeMatrix(vectors, uint16_t(n), uint16_t(n));
-        if (!hasShape(*vectors, n, n)) return kMatrixTooBig;
+        if (!hasShape(*vectors, n, n)) {
+            vectorsBefore->keepCurrent();
+            return kMatrixTooBig;
+        }
         for (int i = 0; i < n * n; ++i) vectors->re[i] = vectors->im[i] = 0.0;
     }
 
@@ -92,6 +100,8 @@ Status eigOperator(const Call& call) {
     const bool done =
         vectors != nullptr ? eigen::eigenvectorsOf(m, wr, wi, z) : eigen::eigenvaluesOf(m, wr, wi);
     *call.top = int16_t(args.firstSlot());
+    if (!done && platformLongWorkStopped() != 0) return kInterrupted;
+    if (vectorsBefore) vectorsBefore->keepCurrent();
     if (!done) {
         copyValMatrix(&a, 0.0, 0.0);
         return kTooManyIterations;

@@ -3,6 +3,7 @@
 #include "eigen_balance.h"
 
 #include <cmath>
+#include "platform/long_work.h"
 
 namespace advanced::eigen {
 namespace {
@@ -77,6 +78,7 @@ ActiveBlock balance(Square& a, Vector& scale) {
 
     bool noconv = true;
     for (int sweep = 0; noconv && sweep < kMaxSweeps; ++sweep) {
+        if (platformLongWorkPoll(size_t(n) * size_t(l - k + 1)) != 0) break;
         noconv = false;
         for (int i = k; i <= l; ++i) {
             double c = 0.0;

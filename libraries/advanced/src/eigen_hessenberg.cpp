@@ -2,6 +2,7 @@
 #include "eigen_hessenberg.h"
 
 #include <cmath>
+#include "platform/long_work.h"
 
 namespace advanced::eigen {
 
@@ -14,6 +15,8 @@ void reduceToHessenberg(const ActiveBlock& block, Square& a, IndexVector& interc
     if (la < kp1) return;
 
     for (int m = kp1; m <= la; ++m) {
+        // A stopped reduction leaves a meaningless matrix; the caller asks.
+        if (platformLongWorkPoll(size_t(n) * size_t(igh - low + 1)) != 0) return;
         const int mm1 = m - 1;
         double x = 0.0;
         int i = m;
@@ -64,6 +67,7 @@ void accumulateHessenberg(const ActiveBlock& block, const Square& a,
     const int kl = igh - low - 1;
     if (kl < 1) return;
     for (int mm = 1; mm <= kl; ++mm) {
+        if (platformLongWorkPoll(size_t(n) * size_t(mm)) != 0) return;
         const int mp = igh - mm;
         const int mp1 = mp + 1;
         for (int i = mp1; i <= igh; ++i) z(i, mp) = a(i, mp - 1);

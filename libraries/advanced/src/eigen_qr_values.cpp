@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "eigen_qr.h"
+#include "platform/long_work.h"
 
 namespace advanced::eigen {
 namespace {
@@ -71,6 +72,8 @@ int qrValues(const ActiveBlock& block, Square& h, Vector& wr, Vector& wi) {
                 break;
             }
             if (its == kIterationsPerEigenvalue) return en;
+            // A stop counts as an iteration that did not converge.
+            if (platformLongWorkPoll(size_t(en - low + 1) * size_t(en - low + 1)) != 0) return en;
             if (its == 10 || its == 20) {
                 t = t + x;
                 for (int i = low; i <= en; ++i) h(i, i) = h(i, i) - x;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "eigen_qr.h"
+#include "platform/long_work.h"
 
 namespace advanced::eigen {
 namespace {
@@ -102,6 +103,8 @@ int iterate(const ActiveBlock& block, Square& h, Vector& wr, Vector& wi, Square&
                 break;
             }
             if (its == kIterationsPerEigenvalue) return en;
+            // A stop counts as an iteration that did not converge.
+            if (platformLongWorkPoll(size_t(n) * size_t(n)) != 0) return en;
             if (its == 10 || its == 20) {
                 t = t + x;
                 for (int i = low; i <= en; ++i) h(i, i) = h(i, i) - x;
@@ -218,6 +221,7 @@ void backSubstitute(Square& h, const Vector& wr, const Vector& wi, double norm) 
     const int n = h.order();
     const double machep = kMachineEpsilon;
     for (int en = n; en >= 1; --en) {
+        if (platformLongWorkPoll(size_t(n) * size_t(en)) != 0) return;
         const double p = wr(en);
         const double q = wi(en);
         const int na = en - 1;

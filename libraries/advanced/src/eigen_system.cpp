@@ -4,6 +4,7 @@
 #include "eigen_balance.h"
 #include "eigen_hessenberg.h"
 #include "eigen_qr.h"
+#include "platform/long_work.h"
 
 namespace advanced::eigen {
 
@@ -13,6 +14,8 @@ bool eigenvaluesOf(Square& a, Vector& wr, Vector& wi) {
     IndexVector interchanges(n);
     const ActiveBlock block = balance(a, scale);
     reduceToHessenberg(block, a, interchanges);
+    // A stopped stage leaves nothing worth iterating on.
+    if (platformLongWorkStopped() != 0) return false;
     return qrValues(block, a, wr, wi) == 0;
 }
 
@@ -23,7 +26,8 @@ bool eigenvectorsOf(Square& a, Vector& wr, Vector& wi, Square& z) {
     const ActiveBlock block = balance(a, scale);
     reduceToHessenberg(block, a, interchanges);
     accumulateHessenberg(block, a, interchanges, z);
-    if (qrVectors(block, a, wr, wi, z) != 0) return false;
+    if (platformLongWorkStopped() != 0) return false;
+    if (qrVectors(block, a, wr, wi, z) != 0 || platformLongWorkStopped() != 0) return false;
     balanceBack(block, scale, n, z);
     return true;
 }

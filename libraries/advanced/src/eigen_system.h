@@ -10,7 +10,8 @@
 namespace advanced::eigen {
 
 // The eigenvalues of a (destroyed) into wr + i*wi, indexed from 1 in the
-// order the iteration leaves them. False when the iteration failed.
+// order the iteration leaves them. False when the iteration failed or the
+// user stopped the long work (platformLongWorkStopped tells).
 bool eigenvaluesOf(Square& a, Vector& wr, Vector& wi);
 
 // As eigenvaluesOf, with the eigenvectors in the columns of z: a complex

@@ -49,6 +49,11 @@ SavedValue::~SavedValue() {
     delMatrix(copy_);
 }
 
+void SavedValue::keepCurrent() {
+    if (copy_ != nullptr) delMatrix(copy_);
+    copy_ = nullptr;
+}
+
 Formula::~Formula() {
     if (list_ != nullptr) services_->freeCode(list_);
     if (result_ != nullptr) delMatrix(result_);

@@ -40,11 +40,14 @@ private:
     uint16_t handle_ = KEYPAD_NO_VARIABLE;
 };
 
-// A copy of a variable's value, put back when the copy goes out of scope.
+// A copy of a variable's value, put back when the copy goes out of scope
+// unless kept.
 class SavedValue {
 public:
     explicit SavedValue(const Variable& variable);
     ~SavedValue();
+    // The variable keeps whatever it holds now.
+    void keepCurrent();
     SavedValue(const SavedValue&) = delete;
     SavedValue& operator=(const SavedValue&) = delete;
 

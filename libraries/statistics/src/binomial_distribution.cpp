@@ -1,6 +1,9 @@
 #include "binomial_distribution.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "platform/long_work.h"
 
 namespace statistics {
 namespace {
@@ -8,6 +11,9 @@ namespace {
 // Below this the first term q^n has lost precision (or underflowed to 0),
 // and the terms are formed from their logarithms instead.
 constexpr double kSmallestFirstTerm = 1e-300;
+
+// Terms formed between two looks at the long-work poll (a power of two).
+constexpr uint32_t kTermsBetweenPolls = 65536;
 
 // The terms of the binomial probabilities for k = 0, 1, 2, ... up to n:
 // q^n, then term * (p/q) * (n - k + 1)/k.
@@ -24,6 +30,12 @@ class Terms {
     }
 
     double current() const { return term_; }
+    // Counts the terms formed; true, every so often, once the user asked the
+    // running evaluation to stop.
+    bool stopAsked() {
+        return (++formed_ & (kTermsBetweenPolls - 1)) == 0 &&
+               platformLongWorkPoll(kTermsBetweenPolls) != 0;
+    }
     // Moves to term k (k = 1, 2, ...).
     void advance(double k) {
         if (logarithmic_) {
@@ -38,6 +50,7 @@ class Terms {
     double n_, p_, q_;
     double term_ = 0.0;
     bool logarithmic_ = false;
+    uint32_t formed_ = 0;
     double logTerm_ = 0.0;
     double logRatio_ = 0.0;
 };
@@ -51,7 +64,7 @@ double binomialCumulative(double x, double n, double p) {
     Terms terms(n, p);
     double sum = terms.current();
     const double last = std::fmin(std::floor(x), n);
-    for (double k = 1.0; k <= last; k += 1.0) {
+    for (double k = 1.0; k <= last && !terms.stopAsked(); k += 1.0) {
         terms.advance(k);
         sum += terms.current();
     }
@@ -64,7 +77,7 @@ double binomialInverse(double z, double n, double p) {
     Terms terms(n, p);
     double sum = terms.current();
     double k = 0.0;
-    while (sum < target && k < n) {
+    while (sum < target && k < n && !terms.stopAsked()) {
         k += 1.0;
         terms.advance(k);
         sum += terms.current();

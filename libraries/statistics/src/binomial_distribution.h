@@ -12,6 +12,8 @@ constexpr double kLargestTrials = 1e7;
 double binomialCumulative(double x, double n, double p);
 // The smallest k whose cumulative sum reaches z - 1e-08; n when none does.
 double binomialInverse(double z, double n, double p);
+// Both stop early, with a meaningless value, when the user stops the long
+// work (platformLongWorkStopped then tells).
 
 }  // namespace statistics
 

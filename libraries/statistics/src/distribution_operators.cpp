@@ -12,6 +12,7 @@
 #include "distribution_kernel.h"
 #include "operations.h"
 #include "operator_codes.h"
+#include "platform/long_work.h"
 
 namespace statistics {
 namespace {
@@ -153,6 +154,8 @@ int32_t distribution(const OperationCall& call, bool* known) {
     if (const int32_t r = argumentsOf(call, count, &a); r != 0) return r;
     double value = 0.0;
     if (const int32_t r = evaluate(call.op, a, &value); r != 0) return r;
+    // A long series stopped by the user gives no value.
+    if (platformLongWorkStopped() != 0) return errors::kInterrupted;
     copyValMatrix(&call.fixed(count, 0), value, 0.0);
     call.finishFixed(count);
     return 0;

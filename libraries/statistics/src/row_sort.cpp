@@ -7,6 +7,7 @@
 #include "data_source.h"
 #include "operations.h"
 #include "operator_codes.h"
+#include "platform/long_work.h"
 
 namespace statistics {
 namespace {
@@ -32,6 +33,8 @@ std::vector<uint32_t> insertionOrder(const ColumnView& view, uint16_t keyColumn)
                          [](const Key& a, const Key& b) { return a.value < b.value; });
     } else {
         for (size_t i = 1; i < keys.size(); ++i) {
+            // Quadratic on long data: the caller asks whether it was stopped.
+            if (platformLongWorkPoll(i) != 0) break;
             const Key key = keys[i];
             size_t j = i;
             while (j > 0 && keys[j - 1].value > key.value) {
@@ -61,6 +64,7 @@ int32_t sortRows(const OperationCall& call) {
     if (!(n >= 1.0 && n <= double(view.columns()))) return errors::kInvalidParameter;
 
     const std::vector<uint32_t> order = insertionOrder(view, uint16_t(n - 1.0));
+    if (platformLongWorkStopped() != 0) return errors::kInterrupted;
     // Rows move through a copy, each element with its imaginary part.
     const size_t width = view.columns();
     std::vector<double> re(width * view.length()), im(width * view.length());

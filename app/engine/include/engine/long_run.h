@@ -1,24 +1,27 @@
-// Stopping a long evaluation. An outermost run notes when it began; every few
-// thousand tokens the evaluator asks whether it should stop. Once a run has
-// gone on for a noticeable time the wait cursor is shown and the pointer (a
-// click on the window, Ctrl-C in the terminal) is polled through the
-// platform; a press stops the run with message 65 and stops a running script
-// too. Reading the tick counter only every few thousand tokens keeps this off
-// the hot path.
+// Stopping a long evaluation. An outermost run opens the platform's long-work
+// period (platform/long_work.h); every few thousand tokens the evaluator asks
+// whether it should stop, and the long loops of the operators poll the same
+// period. Once a run has gone on for a noticeable time the wait cursor is
+// shown and the pointer (a click on the window, Ctrl-C in the terminal) is
+// polled; a press stops the run with message 65 and stops a running script
+// too. Counting tokens here and reading the tick counter only every few
+// thousand keeps this off the hot path.
 #ifndef ORVANA_ENGINE_LONG_RUN_H
 #define ORVANA_ENGINE_LONG_RUN_H
 
 #include <cstdint>
 
+#include "platform/long_work.h"
+
 namespace engine {
 
 // How long a run goes on before the pointer is polled, in milliseconds.
-inline constexpr uint32_t kLongRunMs = 300;
+inline constexpr uint32_t kLongRunMs = kLongWorkMs;
 // Tokens between two looks at the clock (a power of two).
 inline constexpr uint32_t kTokensBetweenChecks = 4096;
 
-// Marks the outermost run of the evaluator for its lifetime; nested runs
-// pass outermost = false and change nothing.
+// Brackets a run of the evaluator; the outermost bracket makes the period and
+// nested runs (outermost = false, or inside another bracket) belong to it.
 class LongRunWatch {
 public:
     explicit LongRunWatch(bool outermost);
