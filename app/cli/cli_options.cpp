@@ -10,17 +10,51 @@ namespace cli {
 
 const char* usage() {
     return "usage: orvana-cli [options] [FILE]\n"
+           "Each line is a block of the Workspace, as typed on the keypad and entered with\n"
+           "EXE. With no FILE and no -e on a terminal, an interactive session starts (type\n"
+           ":help there); a Workspace FILE without -e on a terminal opens it and goes on\n"
+           "interactively. Otherwise the Workspace is printed as text at the end.\n"
+           "\n"
+           "Input:\n"
            "  -e TEXT                one block's text; repeatable; run before FILE's lines\n"
-           "  FILE                   a text file (\"-\" for standard input), one block per line\n"
-           "  --format CODE          display format code, decimal or 0x hex (default 0x0005)\n"
-           "  --polar                complex answers in polar form\n"
-           "  --deg                  the first block in degree mode (later blocks inherit it)\n"
-           "  --script-dir DIR       the folder for Workspace calls (default: current folder)\n"
-           "  --crlf                 CR LF line ends instead of LF\n"
-           "  --no-answers           only the block texts\n"
+           "  FILE                   a text file (\"-\" for standard input), one block per\n"
+           "                         line, or a Workspace file (.ovw, any case)\n"
+           "  --each                 one answer per input line, printed as soon as it is\n"
+           "                         computed, nothing else (errors as \"Error: message\")\n"
            "  --define NAME[/N]=TEXT define a user function of N parameters (0 to 3)\n"
-           "  -h, --help             this text\n"
-           "With no FILE and no -e on a terminal, an interactive session starts.\n";
+           "  --deg                  the first block in degree mode (later blocks inherit it)\n"
+           "\n"
+           "Display:\n"
+           "  --format CODE          the display format, decimal or 0x hex (default 0x0005):\n"
+           "                         the high byte is the kind, the low byte the digits:\n"
+           "                         0 Floating, 1 Scientific, 2 Engineering, 5 Fixed with\n"
+           "                         digits 0 (Auto), 2, 3, 4, 5, 6, 8, 10 or 14;\n"
+           "                         3 Fractions with a tolerance of 1/2^7, 1/2^10 or\n"
+           "                         1/2^20 (digits 7, 10, 20); 4 Hexadecimal (digits as\n"
+           "                         Floating). 0x0103 shows 1234 as 1.23E+003\n"
+           "  --polar                complex answers in polar form\n"
+           "  --no-answers           only the block texts\n"
+           "  --crlf                 CR LF line ends instead of LF\n"
+           "\n"
+           "Files:\n"
+           "  --script-dir DIR       the folder for Workspace calls (default: current folder)\n";
+}
+
+const char* otherUsage() {
+    return "\n"
+           "Other:\n"
+           "  --version              the version\n"
+           "  -h, --help             this text\n";
+}
+
+bool isFormatCode(uint16_t code) {
+    const int kind = code >> 8;
+    const int digits = code & 0xFF;
+    if (kind == 3) return digits == 7 || digits == 10 || digits == 20;
+    if (kind > 5) return false;
+    for (int allowed : {0, 2, 3, 4, 5, 6, 8, 10, 14})
+        if (digits == allowed) return true;
+    return false;
 }
 
 namespace {
@@ -32,7 +66,7 @@ bool parseFormatCode(const char* text, uint16_t& code) {
     const unsigned long value = std::strtoul(text, &end, 0);
     if (errno != 0 || *end != '\0' || value > 0xFFFF || text[0] == '-') return false;
     code = static_cast<uint16_t>(value);
-    return true;
+    return isFormatCode(code);
 }
 
 // NAME[/N]=TEXT
@@ -74,9 +108,13 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::stri
             const char* text = value(i, "--format");
             if (text == nullptr) return std::nullopt;
             if (!parseFormatCode(text, options.formatCode)) {
-                error = std::string("--format: not a format code: ") + text;
+                error = std::string("--format: not a display format (see --help): ") + text;
                 return std::nullopt;
             }
+        } else if (arg == "--each") {
+            options.each = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--polar") {
             options.polar = true;
         } else if (arg == "--deg") {

@@ -28,6 +28,8 @@ struct Options {
     bool crlf = false;
     bool answers = true;
     bool help = false;
+    bool version = false;
+    bool each = false;  // one answer per line
     std::vector<FunctionDefinition> definitions;
     GraphOptions graph;  // --graph, --range, --curves, --graph-command
     WorkspaceOptions workspace;  // --save, --run-from
@@ -37,8 +39,13 @@ struct Options {
 // message.
 std::optional<Options> parseOptions(int argc, const char* const* argv, std::string& error);
 
-// The usage text.
+// The usage text: its input, display and files groups; the graph and
+// Workspace options follow, then otherUsage.
 const char* usage();
+const char* otherUsage();
+
+// True for the display format codes the Format dialog can give.
+bool isFormatCode(uint16_t code);
 
 }  // namespace cli
 

@@ -1,6 +1,7 @@
 #include "graph_options.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -49,9 +50,10 @@ bool parseRange(const std::string& text, std::array<double, 4>& range) {
         range[k] = std::strtod(p, &end);
         if (end == p || errno == ERANGE) return false;
         if (*end != (k < 3 ? ',' : '\0')) return false;
+        if (!std::isfinite(range[k])) return false;
         p = end + (k < 3 ? 1 : 0);
     }
-    return true;
+    return range[0] < range[1] && range[2] < range[3];
 }
 
 }  // namespace
@@ -80,7 +82,8 @@ bool parseGraphOption(int argc, const char* const* argv, int& i, GraphOptions& o
     } else if (name == "--range") {
         std::array<double, 4> range{};
         if (!parseRange(value, range)) {
-            error = "--range: expected XMIN,XMAX,YMIN,YMAX, got: " + value;
+            error = "--range: expected XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX, got: " +
+                    value;
             return false;
         }
         options.range = range;
@@ -104,7 +107,9 @@ bool parseGraphOption(int argc, const char* const* argv, int& i, GraphOptions& o
 }
 
 const char* graphUsage() {
-    return "  --graph N[:C]          mark block N (from 1) for graphing with colour C (1 to 7,\n"
+    return "\n"
+           "Graph:\n"
+           "  --graph N[:C]          mark block N (from 1) for graphing with colour C (1 to 7,\n"
            "                         default 1); repeatable\n"
            "  --range XMIN,XMAX,YMIN,YMAX  the graph range before sampling\n"
            "                         (default -18,18,-10,10)\n"

@@ -1,10 +1,5 @@
 #include "session.h"
 
-#include <readline/history.h>
-#include <readline/readline.h>
-
-#include <cstdlib>
-
 #include "engine/messages.h"
 #include "engine/text_export.h"
 #include "platform/text.h"
@@ -44,65 +39,65 @@ void Session::enter(const std::u16string& line) {
     // A new line is a new command.
     shell::beginUserAction();
     document_.setActive(blocks().count() - 1);
-    document_.setEditText(line);
     lastExecuted_ = blocks().count() - 1;
+    if (line.size() > engine::kBlockTextLimit) {
+        // Longer than a block can be typed: kept, marked 7, never evaluated.
+        blocks().block(lastExecuted_).keepText(line);
+        if (blocks().appendEmpty()) {
+            --lastExecuted_;
+            ++dropped_;
+        }
+        document_.setActive(blocks().count() - 1);
+        return;
+    }
+    document_.setEditText(line);
     const shell::ListChange change = document_.exe(shell::ExeMode::Normal);
     // Dropping the oldest block past the limit moves the executed one up.
     lastExecuted_ -= change.dropped;
+    dropped_ += change.dropped;
+}
+
+const engine::EquationBlock* Session::lastBlock() const {
+    const engine::BlockList& blocks = document_.blocks();
+    if (lastExecuted_ < 0 || lastExecuted_ >= blocks.count()) return nullptr;
+    return &blocks.block(lastExecuted_);
 }
 
 std::string Session::exportText() const {
     return engine::exportBlocks(document_.blocks(), exportOptions(options_));
 }
 
-std::string Session::lastAnswer() const {
-    const engine::BlockList& blocks = document_.blocks();
-    if (lastExecuted_ < 0 || lastExecuted_ >= blocks.count()) return "";
+engine::ExportOptions Session::answerOptions() const {
     engine::ExportOptions e = exportOptions(options_);
     e.answers = true;
-    return engine::exportAnswer(blocks.block(lastExecuted_), e);
+    return e;
 }
 
-std::vector<std::u16string> readLines(std::FILE* in) {
-    std::vector<std::u16string> lines;
+std::string Session::lastAnswer() const {
+    const engine::EquationBlock* block = lastBlock();
+    return block != nullptr ? engine::exportAnswer(*block, answerOptions()) : "";
+}
+
+bool readLine(std::FILE* in, std::u16string& out) {
     std::string line;
     int c;
     bool any = false;
     while ((c = std::fgetc(in)) != EOF) {
         any = true;
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(orvana::toUtf16(line));
-            line.clear();
-            any = false;
-        } else {
-            line.push_back(static_cast<char>(c));
-        }
+        if (c == '\n') break;
+        line.push_back(static_cast<char>(c));
     }
-    if (any) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(orvana::toUtf16(line));
-    }
-    return lines;
+    if (!any) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out = orvana::toUtf16(line);
+    return true;
 }
 
-int runInteractive(Session& session) {
-    using_history();
-    for (;;) {
-        char* raw = readline("orvana> ");
-        if (raw == nullptr) {
-            std::fputc('\n', stdout);  // end of input leaves the prompt's line
-            break;
-        }
-        const std::string line = raw;
-        std::free(raw);
-        if (line == ":quit") break;
-        if (!line.empty()) add_history(line.c_str());
-        session.enter(orvana::toUtf16(line));
-        std::fputs(session.lastAnswer().c_str(), stdout);
-        std::fflush(stdout);
-    }
-    return 0;
+std::vector<std::u16string> readLines(std::FILE* in) {
+    std::vector<std::u16string> lines;
+    std::u16string line;
+    while (readLine(in, line)) lines.push_back(line);
+    return lines;
 }
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "workspace_options.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -37,17 +38,20 @@ bool parseWorkspaceOption(int argc, const char* const* argv, int& i, WorkspaceOp
 }
 
 bool isWorkspaceFile(const std::string& path) {
-    return path.size() > 4 && path.compare(path.size() - 4, 4, ".ovw") == 0;
+    if (path.size() <= 4) return false;
+    std::string ending = path.substr(path.size() - 4);
+    for (char& c : ending) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".ovw";
 }
 
 const char* workspaceUsage() {
-    return "Workspace files:\n"
-           "  FILE.ovw               a Workspace: loaded fully, all blocks evaluated; -e lines\n"
+    return "  FILE.ovw               a Workspace: loaded fully, all blocks evaluated; -e lines\n"
            "                         are typed after its blocks\n"
-           "  --save FILE.ovw        save the resulting Workspace\n"
+           "  --save FILE.ovw        save the resulting Workspace (at the end of an\n"
+           "                         interactive session too); through a symbolic link into\n"
+           "                         its target\n"
            "  --run-from N           run the Workspace as a script from block N (1-based),\n"
-           "                         as \"Run from here\" does; an interrupt (Ctrl-C) while a\n"
-           "                         script runs stops it like a tap on the screen\n";
+           "                         as \"Run from here\" does; Ctrl-C stops it\n";
 }
 
 }  // namespace cli

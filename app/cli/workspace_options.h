@@ -20,7 +20,7 @@ bool isWorkspaceOption(const std::string& arg);
 bool parseWorkspaceOption(int argc, const char* const* argv, int& i, WorkspaceOptions& options,
                           std::string& error);
 
-// True when FILE names a Workspace file (it ends in ".ovw").
+// True when FILE names a Workspace file (it ends in ".ovw", in any case).
 bool isWorkspaceFile(const std::string& path);
 
 // The lines of the usage text for these options.

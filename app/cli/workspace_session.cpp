@@ -1,64 +1,31 @@
 #include "workspace_session.h"
 
-#include <csignal>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
-#include "cli_options.h"
-#include "engine/evaluator.h"
 #include "engine/messages.h"
+#include "engine/script_cache.h"
 #include "engine/scripts.h"
 #include "engine/workspace_file.h"
-#include "platform/backend.h"
+#include "platform/atomic_file.h"
 #include "platform/text.h"
 #include "shell/engine_startup.h"
-#include "terminal_prompt.h"
 
 namespace cli {
 namespace {
 
-// A script is running while the engine shows the wait cursor.
-volatile std::sig_atomic_t scriptRunning = 0;
-volatile std::sig_atomic_t interrupted = 0;
-
-void onInterrupt(int) {
-    if (scriptRunning != 0) {
-        interrupted = 1;
-        return;
-    }
-    std::signal(SIGINT, SIG_DFL);
-    std::raise(SIGINT);
+void reportDamage(const std::string& path) {
+    const engine::LoadSummary s = engine::lastLoadSummary();
+    if (s.cutShort)
+        std::fprintf(stderr, "orvana-cli: %s is incomplete: %d block%s read\n", path.c_str(),
+                     s.blocksLoaded, s.blocksLoaded == 1 ? "" : "s");
+    else if (s.blocksInFile > s.blocksLoaded)
+        std::fprintf(stderr, "orvana-cli: %s holds %d blocks: the first %d were loaded\n",
+                     path.c_str(), s.blocksInFile, s.blocksLoaded);
 }
-
-// The pointer is "pressed" once for every interrupt that arrived.
-int pointerPressed(void*) {
-    if (interrupted == 0) return 0;
-    interrupted = 0;
-    return 1;
-}
-
-void setWaitCursor(void*, int shown) {
-    scriptRunning = shown;
-    if (shown == 0) interrupted = 0;
-}
-
-PlatformBackend terminalBackend() {
-    PlatformBackend table{};
-    table.size = sizeof(PlatformBackend);
-    table.pointerPressed = pointerPressed;
-    table.setWaitCursor = setWaitCursor;
-    // A script's questions and prompts are answered on the terminal.
-    table.messageBox = terminalMessageBox;
-    table.promptDialog = terminalPromptDialog;
-    return table;
-}
-
-const PlatformBackend backend = terminalBackend();
 
 }  // namespace
-
-void installTerminalBackend() {
-    platformSetBackend(&backend);
-    std::signal(SIGINT, onInterrupt);
-}
 
 bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& path,
                        std::string& error) {
@@ -68,6 +35,7 @@ bool loadWorkspaceFile(shell::WorkspaceDocument& document, const std::string& pa
         error = orvana::toUtf8(engine::messageText(engine::kCantOpenFile)) + ": " + path;
         return false;
     }
+    reportDamage(path);
     document.blocksReplaced();
     // The terminal has one display slot: the Workspace's own.
     shell::useWorkspaceDisplaySlot();
@@ -87,15 +55,26 @@ bool runWorkspaceFrom(engine::BlockList& blocks, int n, std::string& error) {
         return false;
     }
     shell::beginUserAction();
-    engine::runFromBlock(blocks, n - 1);
+    if (const uint16_t status = engine::runFromBlock(blocks, n - 1); status != 0) {
+        // The engine has shown the reason already.
+        error = "--run-from: the script did not run: its control flow does not link";
+        return false;
+    }
     return true;
 }
 
 bool saveWorkspaceFile(const engine::BlockList& blocks, const std::string& path,
                        std::string& error) {
     const std::u16string wide = orvana::toUtf16(path);
-    if (!engine::saveWorkspace(wide.c_str(), false, &blocks)) {
-        error = orvana::toUtf8(engine::messageText(engine::kCantSaveWorkspace)) + path;
+    const std::string bytes = engine::workspaceBytes(false, &blocks);
+    errno = 0;
+    const bool written = platformWriteFileAtomically(wide.c_str(), bytes.data(), bytes.size()) == 1;
+    const int reason = errno;
+    // The next call of a Workspace of this name reads the new file.
+    engine::dropCachedScript(wide);
+    if (!written) {
+        error = orvana::toUtf8(engine::messageText(engine::kCantSaveWorkspace)) + path + ": " +
+                std::strerror(reason != 0 ? reason : EIO);
         return false;
     }
     return true;

@@ -254,6 +254,16 @@ KEYPAD_STATIC_ASSERT(sizeof(KeypadLibrary) == 10 * sizeof(void*), "KeypadLibrary
 /* The string id of an operator's help text. */
 #define KEYPAD_HELP_ID(code) (KEYPAD_HELP_ID_BASE + (uint32_t)(code))
 
+/* Optional export of a module, resolved by name (a module without it still
+ * loads; it then lists no names): its function names with their operator
+ * codes, for help listings. Entry `index` (from 0) sets *name to the name's
+ * UTF-16 units (not 0-terminated, kept by the module for its lifetime),
+ * *length to their count and *code to its code, and returns 1; past the last
+ * entry it returns 0 and sets nothing. */
+#define KEYPAD_NAMES_SYMBOL "KeypadNames"
+typedef int32_t (*KeypadNamesFn)(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code);
+
 #ifdef __cplusplus
 }
 #endif

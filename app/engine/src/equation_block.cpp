@@ -63,6 +63,15 @@ void EquationBlock::setText(std::u16string_view text) {
     compileFailed_ = status_ != 0 && status_ != kCommentLine;
 }
 
+void EquationBlock::keepText(std::u16string_view text) {
+    if (text.size() <= kBlockTextLimit) return setText(text);
+    freeCode(parsed_);
+    parsed_ = nullptr;
+    text_ = std::u16string(text);
+    status_ = kEquationTooLong;
+    compileFailed_ = true;
+}
+
 bool EquationBlock::compileAgain() {
     if (!compileFailed_ || status_ != kUnrecognizedSymbol) return false;
     const std::u16string text = text_;

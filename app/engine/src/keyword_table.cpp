@@ -49,6 +49,13 @@ std::u16string_view builtinKeywordName(uint16_t code) {
     return {};
 }
 
+bool builtinKeywordAt(size_t index, std::u16string_view& name, uint16_t& code) {
+    if (index >= kKeywords.size()) return false;
+    name = kKeywords[index].name;
+    code = kKeywords[index].code;
+    return true;
+}
+
 uint16_t builtinOperatorChar(char16_t character) {
     for (const OperatorChar& o : kOperatorChars)
         if (o.character == character) return o.code;

@@ -61,7 +61,10 @@ struct WorkspaceImage {
     std::vector<StoredBlock> functions;
 
     bool blocksRead = false;  // the count was read; the list may be cut short
+    int blocksInFile = 0;     // the count the file gives
     std::vector<StoredBlock> blocks;
+
+    bool cutShort = false;  // the file ended inside what the plan read
 };
 
 // What to read; the other sections are only stepped over.

@@ -16,6 +16,7 @@ namespace engine {
 namespace {
 
 constinit uint32_t& lastOptions = theEngineState.lastLoadOptions;
+LoadSummary lastSummary;
 
 // The settings fields the file held completely, in file order.
 void applySettings(const WorkspaceImage& image, WorkspaceSettings& s) {
@@ -109,10 +110,9 @@ std::vector<Token*> blockLists(BlockList& blocks) {
 void applyBlocks(const WorkspaceImage& image, BlockList& blocks) {
     blocks.clear();
     for (const StoredBlock& stored : image.blocks) {
-        EquationBlock& b = blocks.append(stored.textTooLong ? std::u16string_view()
-                                                            : std::u16string_view(stored.text));
-        // A text longer than a block holds is refused as the editor refuses it.
-        if (stored.textTooLong) b.setText(stored.text);
+        // A text longer than a block holds is kept as stored, with status 7.
+        EquationBlock& b = blocks.append(u"");
+        b.keepText(stored.text);
         b.setNote(stored.note);
         b.setFlags(stored.flags);
     }
@@ -153,6 +153,7 @@ bool loadFull(const char16_t* path, uint32_t options, BlockList* blocks) {
     }
     if (!keepBlocks) applyBlocks(image, *blocks);
     ensureCommonGlobals();
+    lastSummary = {image.cutShort, image.blocksInFile, int(image.blocks.size())};
     lastOptions = options;
     return image.version <= kWorkspaceVersion;
 }
@@ -178,6 +179,10 @@ bool loadWorkspace(const char16_t* path, uint32_t options, const LoadWhich& whic
     if (which.kind == LoadWhich::Kind::OneVariable && image.variables.empty()) return false;
     applyVariables(image);
     return image.version <= kWorkspaceVersion;
+}
+
+LoadSummary lastLoadSummary() {
+    return lastSummary;
 }
 
 uint32_t lastLoadOptions() {

@@ -271,9 +271,11 @@ Result readLetterVariables(Cursor& in, uint16_t version, const ReadPlan& plan,
     return Result::Ok;
 }
 
-Result readBlockList(Cursor& in, bool keep, int limit, std::vector<StoredBlock>& out) {
+Result readBlockList(Cursor& in, bool keep, int limit, std::vector<StoredBlock>& out,
+                     int* stored = nullptr) {
     uint16_t count = 0;
     if (!in.u16(count)) return Result::Truncated;
+    if (stored != nullptr) *stored = count;
     for (int i = 0; i < count; ++i) {
         StoredBlock b;
         const bool wanted = keep && int(out.size()) < limit;
@@ -320,7 +322,7 @@ Result readSections(Cursor& in, const ReadPlan& plan, WorkspaceImage& out, uint1
     if (!plan.blocks) return Result::Ok;
 
     out.blocksRead = true;
-    return readBlockList(in, true, kMaxLoadedBlocks, out.blocks);
+    return readBlockList(in, true, kMaxLoadedBlocks, out.blocks, &out.blocksInFile);
 }
 
 }  // namespace
@@ -346,6 +348,7 @@ ReadOutcome readWorkspaceImage(const char16_t* path, const ReadPlan& plan, Works
         out = WorkspaceImage{};
         return ReadOutcome::Refused;
     }
+    out.cutShort = r == Result::Truncated;
     return ReadOutcome::Read;
 }
 

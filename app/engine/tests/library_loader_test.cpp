@@ -3,11 +3,13 @@
 // loaded modules' names, codes and messages are routed.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/library_loader.h"
+#include "engine/library_names.h"
 #include "engine/library_table.h"
 #include "engine/messages.h"
 #include "evaluator_test_support.h"
@@ -158,6 +160,27 @@ TEST_F(LibraryLoader, ErrorsAreRoutedToTheOwningLibrarysMessages) {
     const uint16_t fourteen = run(u"failmain(1)").status;
     EXPECT_EQ(fourteen, 0x010E);
     EXPECT_EQ(messageText(fourteen), u"Invalid parameter value");
+}
+
+TEST_F(LibraryLoader, NameListsComeFromModulesThatOfferThem) {
+    ASSERT_EQ(loadKeypadLibraryFile(fakeModule("1").c_str()), 1);
+    ASSERT_EQ(loadKeypadLibraryFile(fakeModule("2").c_str()), 2);
+    EXPECT_TRUE(libraryNames(1).empty());  // loaded all the same
+    const std::vector<NamedCode> names = libraryNames(2);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0].name, u"shared");
+    EXPECT_EQ(names[0].code, 0x0100);
+    EXPECT_EQ(names[1].name, u"onlyb");
+    EXPECT_TRUE(libraryNames(0).empty());
+    EXPECT_TRUE(libraryNames(3).empty());
+
+    const std::vector<NamedCode> main = mainProgramNames();
+    const auto has = [&](std::u16string_view n) {
+        return std::any_of(main.begin(), main.end(), [&](const NamedCode& c) { return c.name == n; });
+    };
+    EXPECT_TRUE(has(u"WHILE"));
+    EXPECT_TRUE(has(u"inv"));
+    EXPECT_FALSE(has(u"shared"));
 }
 
 TEST_F(LibraryLoader, UnloadingEmptiesTheTable) {

@@ -215,8 +215,12 @@ TEST_F(WorkspaceTest, LimitsOfBlocksFunctionsTextsAndNotes) {
     BlockList blocks;
     ASSERT_TRUE(loadWorkspace(path(u"limits.ovw").c_str(), 0, LoadWhich::workspace(), &blocks));
     EXPECT_EQ(blocks.count(), 101);
-    EXPECT_EQ(blocks.block(0).status(), 7);  // longer than a block holds
-    EXPECT_TRUE(blocks.block(0).text().empty());
+    // Longer than a block holds: kept as stored, with status 7, never run.
+    EXPECT_EQ(blocks.block(0).status(), 7);
+    EXPECT_EQ(blocks.block(0).text(), std::u16string(120, u'1'));
+    EXPECT_EQ(lastLoadSummary().blocksInFile, 150);
+    EXPECT_EQ(lastLoadSummary().blocksLoaded, 101);
+    EXPECT_FALSE(lastLoadSummary().cutShort);
     EXPECT_EQ(blocks.block(0).note(), std::u16string(29, u'm'));
     EXPECT_TRUE(blocks.block(0).degrees());
     EXPECT_EQ(workspaceNote().size(), 499u);
@@ -224,6 +228,20 @@ TEST_F(WorkspaceTest, LimitsOfBlocksFunctionsTextsAndNotes) {
     for (int slot = 0; slot < 30; ++slot) functions += blocks.function(slot) != nullptr;
     EXPECT_EQ(functions, 30);  // the first 30 records
     blocks.evaluateAll();
+    EXPECT_EQ(blocks.block(0).status(), 7);
+    // Saved again, the long text is written back unchanged.
+    ASSERT_TRUE(saveWorkspace(path(u"again.ovw").c_str(), false, &blocks));
+    BlockList again;
+    ASSERT_TRUE(loadWorkspace(path(u"again.ovw").c_str(), 0, LoadWhich::workspace(), &again));
+    EXPECT_EQ(again.block(0).text(), std::u16string(120, u'1'));
+
+    // A file cut inside its block list loads the blocks before the cut.
+    const std::string whole = f.bytes();
+    write(path(u"cut.ovw"), whole.substr(0, whole.size() - 20));
+    ASSERT_TRUE(loadWorkspace(path(u"cut.ovw").c_str(), 0, LoadWhich::workspace(), &again));
+    EXPECT_TRUE(lastLoadSummary().cutShort);
+    EXPECT_EQ(lastLoadSummary().blocksInFile, 150);
+    EXPECT_EQ(lastLoadSummary().blocksLoaded, 101);
 }
 
 TEST_F(WorkspaceTest, OddSettingsAreBroughtIntoRange) {

@@ -30,16 +30,21 @@ std::filesystem::path programFolder() {
 // program in a shared folder such as /usr/bin never offers that folder's
 // other shared objects to the loader.
 int loadKeypads() {
-    const std::filesystem::path folder = programFolder();
-    if (folder.empty()) return 0;
-    std::error_code error;
-    const std::filesystem::path installed = folder / ".." / "lib" / "orvana";
-    if (std::filesystem::is_directory(installed, error))
-        if (const int n = engine::loadKeypadLibraries(installed.c_str()); n > 0) return n;
-    return engine::loadKeypadLibraries(folder.c_str());
+    for (const std::string& folder : keypadFolders()) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(folder, error)) continue;
+        if (const int n = engine::loadKeypadLibraries(folder.c_str()); n > 0) return n;
+    }
+    return 0;
 }
 
 }  // namespace
+
+std::vector<std::string> keypadFolders() {
+    const std::filesystem::path folder = programFolder();
+    if (folder.empty()) return {};
+    return {(folder / ".." / "lib" / "orvana").lexically_normal().string(), folder.string()};
+}
 
 EngineStartup::EngineStartup(std::u16string_view scriptFolder) {
     loaded_ = loadKeypads();

@@ -5,6 +5,7 @@
 #include "graph_traces.h"
 #include "keypad.h"
 #include "keypad_support/operator_table.h"
+#include "keypad_support/name_export.h"
 #include "operators.h"
 
 namespace advanced {
@@ -31,6 +32,11 @@ extern "C" {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     return name == nullptr ? 0 : keypad_support::codeOfName(advanced::kOperators, name);
+}
+
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    return keypad_support::namedEntry(advanced::kOperators, index, name, length, code);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t) {

@@ -4,6 +4,7 @@
 
 #include "conversion_codes.h"
 #include "keypad_support/name_table.h"
+#include "keypad_support/name_export.h"
 #include "platform/string_resources.h"
 #include "unit_table.h"
 
@@ -42,6 +43,14 @@ PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     for (const Unit& unit : units())
         if (unit.name == text) return unit.code;
     return keypad_support::findName(kFunctions, text);
+}
+
+// The units first, as GetStrOperator looks at them first.
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    const int32_t unitNames = keypad_support::namedCount(units());
+    if (index < unitNames) return keypad_support::namedEntry(units(), index, name, length, code);
+    return keypad_support::namedEntry(kFunctions, index - unitNames, name, length, code);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t character) {

@@ -3,6 +3,7 @@
 #include "graph_traces.h"
 #include "graphing_codes.h"
 #include "keypad_support/name_table.h"
+#include "keypad_support/name_export.h"
 #include "operations.h"
 #include "platform/string_resources.h"
 
@@ -53,6 +54,11 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     return name == nullptr ? 0 : keypad_support::findName(kNames, name);
+}
+
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    return keypad_support::namedEntry(kNames, index, name, length, code);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t) {

@@ -3,6 +3,7 @@
 // main program's syntax for named operators; the names themselves are bare.
 #include "hexadecimal_codes.h"
 #include "keypad_support/operator_table.h"
+#include "keypad_support/name_export.h"
 #include "platform/string_resources.h"
 
 using namespace hexadecimal;
@@ -36,6 +37,11 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     return name == nullptr ? 0 : keypad_support::codeOfName(kOperators, name);
+}
+
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    return keypad_support::namedEntry(kOperators, index, name, length, code);
 }
 
 PLATFORM_API OperatorCode GetOperator(char16_t character) {

@@ -1,6 +1,7 @@
 // The names the scripting library answers, and its string table: the help
 // texts of its operators.
 #include "keypad_support/name_table.h"
+#include "keypad_support/name_export.h"
 #include "platform/string_resources.h"
 #include "scripting_codes.h"
 
@@ -57,6 +58,11 @@ PLATFORM_API extern const PlatformStringEntry orvanaStringTable[] = {
 
 PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     return name == nullptr ? 0 : keypad_support::findName(kNames, name);
+}
+
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    return keypad_support::namedEntry(kNames, index, name, length, code);
 }
 
 // Every operator of this library is a name; no character belongs to it.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "keypad_support/operator_table.h"
+#include "keypad_support/name_export.h"
 #include "operations.h"
 #include "operator_codes.h"
 #include "platform/export.h"
@@ -61,6 +62,11 @@ Operation operationFor(OperatorCode op) { return keypad_support::handlerOf(kOper
 extern "C" PLATFORM_API OperatorCode GetStrOperator(const char16_t* name) {
     if (name == nullptr) return 0;
     return keypad_support::codeOfName(statistics::kOperators, name);
+}
+
+extern "C" PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    return keypad_support::namedEntry(statistics::kOperators, index, name, length, code);
 }
 
 extern "C" PLATFORM_API OperatorCode GetOperator(char16_t character) {

@@ -52,6 +52,11 @@ public:
     // and keeps the old text; otherwise the text is stored and compiled, and
     // the compile code becomes the status.
     void setText(std::u16string_view text);
+    // A text read from a file, or typed past the editor's limit, is kept as
+    // it came: a text longer than 99 characters is stored without a code list
+    // and with status 7, so that it is shown with its message and written
+    // back unchanged; a shorter one is set as setText sets it.
+    void keepText(std::u16string_view text);
     // Forgets the text and the code list (the answer stays).
     void clearText();
     // Evaluates the code list into the answer with the block's angle mode,

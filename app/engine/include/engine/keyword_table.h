@@ -2,6 +2,7 @@
 #ifndef ORVANA_ENGINE_KEYWORD_TABLE_H
 #define ORVANA_ENGINE_KEYWORD_TABLE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -11,6 +12,8 @@ namespace engine {
 uint16_t builtinKeyword(std::u16string_view name);
 // The keyword spelling of a built-in code, or an empty view.
 std::u16string_view builtinKeywordName(uint16_t code);
+// The keyword at `index` of the table and its code; false past the end.
+bool builtinKeywordAt(size_t index, std::u16string_view& name, uint16_t& code);
 // The code of one of the main program's operator characters, or 0.
 uint16_t builtinOperatorChar(char16_t character);
 

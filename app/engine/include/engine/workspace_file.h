@@ -66,6 +66,16 @@ std::string workspaceBytes(bool variablesOnly, const BlockList* blocks);
 bool loadWorkspace(const char16_t* path, uint32_t options, const LoadWhich& which,
                    BlockList* blocks);
 
+// What the last Workspace load found, for a front end to report: whether
+// the file ended early, how many blocks it gives and how many were loaded
+// (at most 101).
+struct LoadSummary {
+    bool cutShort = false;
+    int blocksInFile = 0;
+    int blocksLoaded = 0;
+};
+LoadSummary lastLoadSummary();
+
 // The options of the last Workspace load that succeeded (the start-up flag
 // among them), for the shell.
 uint32_t lastLoadOptions();

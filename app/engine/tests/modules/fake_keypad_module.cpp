@@ -56,6 +56,21 @@ PLATFORM_API OperatorCode GetOperator(char16_t) {
     return 0;
 }
 
+// Variant 2 lists two of its names; the others have no list, as older
+// modules do.
+#if FAKE_VALUE == 2
+PLATFORM_API int32_t KeypadNames(int32_t index, const char16_t** name, int32_t* length,
+                                 OperatorCode* code) {
+    static constexpr std::u16string_view kNames[] = {u"shared", u"onlyb"};
+    static constexpr OperatorCode kCodes[] = {kShared, kOwnFail};
+    if (index < 0 || index > 1) return 0;
+    *name = kNames[index].data();
+    *length = int32_t(kNames[index].size());
+    *code = kCodes[index];
+    return 1;
+}
+#endif
+
 PLATFORM_API int32_t doOperation(OperatorCode op, int32_t, int32_t, Matrix* stack, int16_t* top,
                                  const HostServices*) {
     switch (op) {

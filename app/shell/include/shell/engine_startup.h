@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace shell {
 
@@ -29,6 +30,10 @@ public:
 private:
     int loaded_ = 0;
 };
+
+// The folders keypad libraries are looked for in, in order (the first that
+// holds any is used).
+std::vector<std::string> keypadFolders();
 
 // Before each key or command: a script stopped before may run again.
 void beginUserAction();
