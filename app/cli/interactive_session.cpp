@@ -10,6 +10,7 @@
 #include <readline/history.h>
 #include <readline/readline.h>
 
+#include "failure_pointer.h"
 #include "graph_output.h"
 #include "platform/text.h"
 #include "prompt_commands.h"
@@ -20,6 +21,7 @@ namespace cli {
 namespace {
 
 constexpr int kHistoryLines = 1000;
+constexpr char kPrompt[] = "orvana> ";
 
 // A Ctrl-C at the prompt arrives as a signal, not as a key: the key reader
 // waits for the terminal and for the signal alike, and hands the editor a
@@ -73,7 +75,7 @@ private:
 // One line from the prompt; false at the end of input.
 bool prompt(std::string& line) {
     setPromptReading(true);
-    char* raw = readline("orvana> ");
+    char* raw = readline(kPrompt);
     setPromptReading(false);
     takePromptInterrupt();
     if (raw == nullptr) return false;
@@ -139,7 +141,10 @@ int runInteractive(Session& session, const Options& options,
             const EvaluationScope evaluation;
             session.enter(orvana::toUtf16(line));
         }
+        if (const engine::EquationBlock* block = session.lastBlock())
+            std::fputs(caretUnderFailure(*block, sizeof kPrompt - 1).c_str(), stdout);
         std::fputs(session.lastAnswer().c_str(), stdout);
+        std::fputs(calledWorkspaceFailure().c_str(), stdout);
         std::fflush(stdout);
     }
     std::fflush(stdout);

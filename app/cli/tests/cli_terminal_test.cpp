@@ -132,6 +132,39 @@ TEST_F(CliTerminal, CtrlCStopsALongEvaluationAndTheSessionGoesOn) {
     EXPECT_EQ(t.finish(false), 0) << t.transcript();
 }
 
+TEST_F(CliTerminal, ErrorsPointAtTheFailingTokenAndNameTheCalledWorkspace) {
+    ASSERT_EQ(cli_test::run({"-e", "ok=1", "-e", "zero(0,1)", "--save", "Bad.ovw"}, "", dir).status,
+              0);
+    Terminal t({"--script-dir", dir}, dir, environment);
+    ASSERT_TRUE(t.waitFor("orvana> ")) << t.transcript();
+    // The caret stands under the token, past the 8 columns of the prompt:
+    // the spaces in front of the first "^" after the typed line.
+    const auto caretColumn = [&t](const std::string& typed) {
+        const std::string& all = t.transcript();
+        const size_t caret = all.find('^', all.find(typed));
+        if (caret == std::string::npos) return size_t(0);
+        size_t spaces = 0;
+        while (spaces < caret && all[caret - spaces - 1] == ' ') ++spaces;
+        return spaces;
+    };
+    t.send("a=  3 + q\n");
+    EXPECT_TRUE(t.waitFor("Error: Unrecognized symbol")) << t.transcript();
+    EXPECT_EQ(caretColumn("a=  3 + q"), 16u) << t.transcript();
+    t.send("inv(1\n");
+    EXPECT_TRUE(t.waitFor("Error: Missing parenthesis")) << t.transcript();
+    EXPECT_EQ(caretColumn("inv(1"), 13u) << t.transcript();
+    t.send("Bad(1)\n");
+    EXPECT_TRUE(t.waitFor("Error: Invalid parameter value")) << t.transcript();
+    EXPECT_TRUE(t.waitFor("in Workspace Bad, block 2: zero(0,1)")) << t.transcript();
+    // The next line starts clean: nothing is said about the earlier failure.
+    t.send("ok*2\n");
+    EXPECT_TRUE(t.waitFor("2.0000")) << t.transcript();
+    t.send(":quit\n");
+    EXPECT_EQ(t.finish(false), 0) << t.transcript();
+    const std::string& all = t.transcript();
+    EXPECT_EQ(all.find("in Workspace", all.find("ok*2")), std::string::npos) << all;
+}
+
 TEST_F(CliTerminal, HistoryIsKeptBetweenSessions) {
     {
         Terminal t({}, dir, environment);

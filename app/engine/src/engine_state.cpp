@@ -22,6 +22,7 @@ void EngineState::reset() {
     s.innermostRun = nullptr;
     s.aborted = false;
     s.graphShowing = false;
+    s.callFailure.reset();
 
     s.answerIndex = -1;
     s.answerSource = nullptr;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/answer_source.h"
+#include "engine/call_failure.h"
 #include "engine/display_format.h"
 #include "engine/engine_state.h"
 #include "engine/evaluator.h"
@@ -118,6 +119,9 @@ struct EngineStateData final : EngineState {
     // or a run is aborted.
     int waitDepth = 0;
     bool cursorShown = false;
+
+    // call_failure.cpp
+    std::optional<CallFailure> callFailure;
 
     // workspace_settings.cpp, workspace_note.cpp, workspace_load.cpp
     WorkspaceSettings settings;

@@ -18,14 +18,19 @@ void markRanges(std::u16string& text) {
 
 }  // namespace
 
-RewrittenLine rewriteLine(std::u16string_view line) {
+RewrittenLine rewriteLine(std::u16string_view line, bool mapSource) {
     RewrittenLine r;
     std::u16string& out = r.text;
     out.reserve(kRewriteLimit + 2);
     Status recorded = kOk;
     bool quoted = false;
+    // Every character appended since the last look came from index i.
+    const auto mapUpTo = [&](size_t i) {
+        if (mapSource) r.source.resize(out.size(), uint16_t(i));
+    };
 
-    for (char16_t c : line) {
+    for (size_t i = 0; i < line.size(); mapUpTo(i), ++i) {
+        char16_t c = line[i];
         if (quoted) {
             out += c;
             if (c == u'"') quoted = false;
@@ -34,10 +39,14 @@ RewrittenLine rewriteLine(std::u16string_view line) {
         } else if (c == u'=') {
             if (out.empty()) {
                 r.status = kSyntaxError;
+                r.failedAt = i;
                 return r;
             }
             if (r.assignment) {
-                if (recorded == kOk) recorded = kSyntaxError;
+                if (recorded == kOk) {
+                    recorded = kSyntaxError;
+                    r.failedAt = i;
+                }
                 continue;
             }
             r.assignment = true;
@@ -52,6 +61,7 @@ RewrittenLine rewriteLine(std::u16string_view line) {
             if (c == u'"') quoted = true;
         }
         if (out.size() > kRewriteLimit) {
+            if (recorded == kOk) r.failedAt = i;
             r.status = recorded != kOk ? recorded : kEquationTooLong;
             return r;
         }
@@ -61,6 +71,7 @@ RewrittenLine rewriteLine(std::u16string_view line) {
         return r;
     }
     if (r.assignment) out += u')';
+    mapUpTo(line.size());
     markRanges(out);
     return r;
 }

@@ -5,6 +5,7 @@
 
 #include "engine/answer_index.h"
 #include "engine/answer_source.h"
+#include "engine/call_failure.h"
 #include "engine/code_list.h"
 #include "engine/long_run.h"
 #include "engine/parser.h"
@@ -131,6 +132,7 @@ Status runRecord(ScriptRecord& record, ScriptRunState& run) {
                                               : runCode(block.parsed(), block.answer(), angle);
             setAnswerIndex(a);
             if (last != kOk) {
+                noteCallFailure(record.name, a + 1, block.text(), last);
                 aborted = true;
                 break;
             }

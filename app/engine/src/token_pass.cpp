@@ -29,17 +29,24 @@ public:
 
     Status run() {
         while (pos_ < line_.size()) {
+            tokenStart_ = pos_;
             if (out_.size() > kTokenLimit) return kEquationTooLong;
             if (Status s = readToken(); s != kOk) return s;
         }
+        tokenStart_ = line_.size();
         if (assignment_) {
-            if (out_.empty() || out_[0].code != code(Code::IndexedVariable)) return kSyntaxError;
+            if (out_.empty() || out_[0].code != code(Code::IndexedVariable)) {
+                tokenStart_ = 0;  // what stands before "=" is no variable
+                return kSyntaxError;
+            }
             out_[0].code = code(Code::Assign);
         }
         out_.push(code(Code::End));
         out_.push(code(Code::End));
         return levels_.empty() ? kOk : kMissingParenthesis;
     }
+
+    size_t tokenStart() const { return tokenStart_; }
 
 private:
     char16_t peek() const { return pos_ < line_.size() ? line_[pos_] : 0; }
@@ -261,6 +268,8 @@ private:
 
     std::u16string_view line_;
     size_t pos_ = 0;
+    // Where the token being read began (the line's end once all are read).
+    size_t tokenStart_ = 0;
     bool assignment_;
     InfixTokens& out_;
     std::vector<int> levels_;
@@ -281,8 +290,11 @@ int readAnswerDistance(std::u16string_view digits) {
 
 }  // namespace
 
-Status tokenPass(const RewrittenLine& line, InfixTokens& out) {
-    return TokenPass(line.text, line.assignment, out).run();
+Status tokenPass(const RewrittenLine& line, InfixTokens& out, size_t* failedAt) {
+    TokenPass pass(line.text, line.assignment, out);
+    const Status s = pass.run();
+    if (s != kOk && failedAt != nullptr) *failedAt = pass.tokenStart();
+    return s;
 }
 
 Status libraryTextTokens(char16_t letter, std::u16string_view text, InfixTokens& out) {

@@ -15,8 +15,10 @@ namespace engine {
 // At most this many parentheses, brackets and braces open at once.
 constexpr size_t kNestingLimit = 40;
 
-// Tokens of a rewritten ordinary line, ended by two end tokens.
-Status tokenPass(const RewrittenLine& line, InfixTokens& out);
+// Tokens of a rewritten ordinary line, ended by two end tokens. On failure
+// *failedAt (when given) is the index in the rewritten text of the token that
+// failed, or the text's length when the line ended too early.
+Status tokenPass(const RewrittenLine& line, InfixTokens& out, size_t* failedAt = nullptr);
 
 // Tokens of a library-text line 'S:text': the library's extern name called
 // with the text, each "ANS" in it spliced in as an earlier answer's text.

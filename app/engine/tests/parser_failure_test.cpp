@@ -2,6 +2,7 @@
 // (and, under the sanitizers, nothing allocated).
 #include <gtest/gtest.h>
 
+#include "engine/compile_failure.h"
 #include "engine/parser.h"
 #include "engine/user_functions.h"
 #include "engine/variables.h"
@@ -167,6 +168,42 @@ TEST_F(ParserFailure, OutOfMemoryLeavesNothingBehind) {
         EXPECT_EQ(status, 7);
         EXPECT_EQ(list, nullptr);
         ASSERT_LT(k, 50);
+    }
+}
+
+// Where a failing line went wrong, as an index into the line as typed (so
+// spaces, "V:" and the assignment's rewriting are accounted for); none when
+// the line compiles or only the ordering of its tokens fails.
+TEST_F(ParserFailure, TheTokenTheCompilerStoppedAtIsFoundInTheTypedLine) {
+    constexpr int kNone = -1;
+    const std::vector<std::pair<std::u16string, int>> rows = {
+        {u"1+2", kNone},
+        {u"#", 0},
+        {u"1+#2", 2},
+        {u"  1 +   #", 8},        // leading and inner spaces
+        {u"V:1+#", 4},            // after the element-wise prefix
+        {u"a=b+q", 4},            // the assignment is rewritten, positions are not
+        {u"a[2]=b+q", 7},
+        {u"3=4", 0},              // no variable before "="
+        {u"a=1=2", 3},            // the second "="
+        {u"=1", 0},
+        {u"inv(1", 5},            // the line ends too early
+        {u"1+)", 2},
+        {u"\"open", 0},          // the quote never closes
+        {u"abcdefghijklmno+1", 0},  // a name too long
+        {u"g(1)", 3},             // the wrong number of arguments, at the ")"
+        {u"1+*2", kNone},         // found only when the tokens are ordered
+        {u"* a comment", kNone},
+    };
+    for (const auto& [text, column] : rows) {
+        SCOPED_TRACE(utf8(text));
+        const std::optional<size_t> at = compileFailureColumn(text);
+        if (column == kNone) {
+            EXPECT_FALSE(at.has_value()) << *at;
+        } else {
+            ASSERT_TRUE(at.has_value());
+            EXPECT_EQ(*at, size_t(column));
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/call_failure.h"
 #include "engine/evaluator.h"
 #include "engine/parser.h"
 #include "engine/script_cache.h"
@@ -205,6 +206,25 @@ TEST_F(WorkspaceTest, AnErrorInACalledWorkspaceStopsEveryScript) {
     EXPECT_NE(global(u"late"), 1.0);
     EXPECT_NE(global(u"outer"), 1.0);
     EXPECT_NE(global(u"main"), 1.0);
+}
+
+TEST_F(WorkspaceTest, TheFailingBlockOfTheInnermostCallIsRemembered) {
+    saveScript(u"Bad", {u"ok=1", u"zero(0,1)", u"late=1"});
+    saveScript(u"Outer", {u"Bad(1)", u"outer=1"});
+    BlockList blocks;
+    clearCallFailure();
+    EXPECT_EQ(enter(blocks, u"Outer(0)"), 14);
+    const std::optional<CallFailure>& failure = lastCallFailure();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->workspace, u"Bad");
+    EXPECT_EQ(failure->block, 2);
+    EXPECT_EQ(failure->text, u"zero(0,1)");
+    EXPECT_EQ(failure->status, 14);
+    // A call that works leaves nothing behind once cleared.
+    clearCallFailure();
+    saveScript(u"Good", {u"RETURN(2)"});
+    EXPECT_EQ(enter(blocks, u"Good(0)"), 0);
+    EXPECT_FALSE(lastCallFailure().has_value());
 }
 
 TEST_F(WorkspaceTest, WorkspacesWithoutBlocksOrFilesGive57) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/call_failure.h"
 #include "engine/evaluator.h"
 #include "engine/library_loader.h"
 #include "engine/script_folder.h"
@@ -60,7 +61,10 @@ EngineStartup::EngineStartup(std::u16string_view scriptFolder, const std::string
 
 EngineStartup::~EngineStartup() { engine::unloadKeypadLibraries(); }
 
-void beginUserAction() { engine::clearScriptAbort(); }
+void beginUserAction() {
+    engine::clearScriptAbort();
+    engine::clearCallFailure();
+}
 
 void useWorkspaceDisplaySlot() {
     engine::setEvaluationFlag(engine::workspaceSettings().evaluation);
