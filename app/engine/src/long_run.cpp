@@ -30,4 +30,15 @@ bool longRunInterrupted() {
     return true;
 }
 
+bool longRunTokens(uint32_t n) {
+    // Multiples of kTokensBetweenChecks in (tokens, tokens + n].
+    const uint32_t passed = uint32_t((uint64_t(tokens & (kTokensBetweenChecks - 1)) + n) /
+                                     kTokensBetweenChecks);
+    tokens += n;
+    if (passed == 0) return false;
+    if (platformLongWorkPoll(size_t(passed) * kTokensBetweenChecks) == 0) return false;
+    abortScript();
+    return true;
+}
+
 }  // namespace engine

@@ -37,6 +37,11 @@ private:
 // current run to stop.
 bool longRunInterrupted();
 
+// The same for a straight run of n tokens counted in one go: the clock is
+// looked at once if the count passed one or more multiples of
+// kTokensBetweenChecks, as n calls of longRunInterrupted would have.
+bool longRunTokens(uint32_t n);
+
 }  // namespace engine
 
 #endif
