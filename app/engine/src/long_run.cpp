@@ -9,18 +9,23 @@ namespace {
 
 // Tokens run since the last look at the platform's poll.
 uint32_t tokens = 0;
+// Outermost watches open; only the first brackets the platform's period.
+int openWatches = 0;
 
 }  // namespace
 
 LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost) {
-    if (outermost_) platformLongWorkBegin();
+    if (!outermost_) return;
+    bracketed_ = openWatches++ == 0;
+    if (bracketed_) platformLongWorkBegin();
 }
 
 LongRunWatch::~LongRunWatch() {
     if (!outermost_) return;
+    --openWatches;
     // A stop seen by an operator's own loop ends a running script too.
     if (platformLongWorkStopped() != 0) abortScript();
-    platformLongWorkEnd();
+    if (bracketed_) platformLongWorkEnd();
 }
 
 bool longRunInterrupted() {
