@@ -241,6 +241,11 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     // Lists of scalar arithmetic run on plain values when their operands
     // turn out to be scalars; anything else goes through the loop.
     const bool ranScalar = !evaluating && runScalarList(list, stack, top, lowestRead, status);
+    // Tokens that ran to the end of their step, counted towards the long run
+    // together once the list is over (a list is straight: its nested runs
+    // count their own); a stop asked for meanwhile ends the run with 65
+    // unless one of them failed with a code of its own.
+    uint32_t ran = 0;
     for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
         // Numbers, variables and texts read nothing; the operators read one
@@ -277,14 +282,12 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
             break;
         }
         if (next.stop) break;
-        if (longRunInterrupted()) {
-            status = kInterrupted;
-            break;
-        }
+        ++ran;
         const uint32_t cls = keypadOperatorClass(t->code);
         if (evaluating && (cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_FUNCTION))
             roundNumber(stack[*top], kOperatorDigits);
     }
+    if (ran != 0 && longRunTokens(ran) && status == kOk) status = kInterrupted;
 
     // A library may have left the index anywhere; read the nearest slot.
     Matrix& answer = stack[std::clamp<int>(*top, 0, kStackSlots - 1)];

@@ -9,23 +9,39 @@ namespace {
 
 // Tokens run since the last look at the platform's poll.
 uint32_t tokens = 0;
+// Outermost watches open; only the first brackets the platform's period.
+int openWatches = 0;
 
 }  // namespace
 
 LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost) {
-    if (outermost_) platformLongWorkBegin();
+    if (!outermost_) return;
+    bracketed_ = openWatches++ == 0;
+    if (bracketed_) platformLongWorkBegin();
 }
 
 LongRunWatch::~LongRunWatch() {
     if (!outermost_) return;
+    --openWatches;
     // A stop seen by an operator's own loop ends a running script too.
     if (platformLongWorkStopped() != 0) abortScript();
-    platformLongWorkEnd();
+    if (bracketed_) platformLongWorkEnd();
 }
 
 bool longRunInterrupted() {
     if ((++tokens & (kTokensBetweenChecks - 1)) != 0) return false;
     if (platformLongWorkPoll(kTokensBetweenChecks) == 0) return false;
+    abortScript();
+    return true;
+}
+
+bool longRunTokens(uint32_t n) {
+    // Multiples of kTokensBetweenChecks in (tokens, tokens + n].
+    const uint32_t passed = uint32_t((uint64_t(tokens & (kTokensBetweenChecks - 1)) + n) /
+                                     kTokensBetweenChecks);
+    tokens += n;
+    if (passed == 0) return false;
+    if (platformLongWorkPoll(size_t(passed) * kTokensBetweenChecks) == 0) return false;
     abortScript();
     return true;
 }

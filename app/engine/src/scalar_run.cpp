@@ -58,25 +58,29 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
         im[slot] = m.im[0];
     }
     int at = start;
-    status = kOk;
-    for (const Token* t = list; t->code != 0; ++t) {
+    const Token* t = list;
+    for (; t->code != 0; ++t) {
         switch (Code(t->code)) {
             case Code::ElementwiseMarker: break;
             case Code::Numeral:
-            case Code::ImaginaryUnit:
-            case Code::Variable: {
-                if (at + 1 > kLastValueSlot) return false;
-                Value v{0.0, 1.0};
-                if (Code(t->code) == Code::Numeral) {
-                    v = {t->value, 0.0};
-                } else if (Code(t->code) == Code::Variable) {
-                    const Matrix* m = scalarHeldBy(readVariable(*t));
-                    if (m == nullptr) return false;
-                    v = {m->re[0], m->im[0]};
-                }
+                if (at >= kLastValueSlot) return false;
                 ++at;
-                re[at] = v.re;
-                im[at] = v.im;
+                re[at] = t->value;
+                im[at] = 0.0;
+                break;
+            case Code::ImaginaryUnit:
+                if (at >= kLastValueSlot) return false;
+                ++at;
+                re[at] = 0.0;
+                im[at] = 1.0;
+                break;
+            case Code::Variable: {
+                if (at >= kLastValueSlot) return false;
+                const Matrix* m = scalarHeldBy(readVariable(*t));
+                if (m == nullptr) return false;
+                ++at;
+                re[at] = m->re[0];
+                im[at] = m->im[0];
                 break;
             }
             case Code::Assign: {
@@ -124,11 +128,10 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
             // Any other token: the loop runs the list from the start.
             default: return false;
         }
-        if (longRunInterrupted()) {
-            status = kInterrupted;
-            break;
-        }
     }
+    // The whole list's tokens count towards the long run at once: a stop
+    // asked for meanwhile ends the run after it, with its values in place.
+    status = longRunTokens(uint32_t(t - list)) ? kInterrupted : kOk;
     for (int slot = lowestRead; slot <= at; ++slot) storeScalar(stack[slot], re[slot], im[slot]);
     *top = int16_t(at);
     return true;

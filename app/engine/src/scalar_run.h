@@ -43,14 +43,15 @@ inline void scalarProduct(double yRe, double yIm, double xRe, double xIm, double
 }
 
 // Runs the list from the current top as the evaluator's loop would, giving
-// the same values, top index, long-run checks and status, as long as every
+// the same values, top index and status, as long as every
 // token is scalar arithmetic (or a final whole-variable assignment), every
 // operand turns out to be a scalar, no division is by zero or complex and
 // the stack stays within [lowestRead, last value slot]. Gives true when it
-// ran the list (status set: kOk, or kInterrupted when a check asked to
-// stop); false when it met anything else, having changed nothing but the
-// long-run token count (and turned empty variables it read into 0, as
-// reading them does); the caller's loop then runs the list.
+// ran the list (status set: kOk, or kInterrupted when the long-run check of
+// its tokens, counted together once the list has run, asked to stop); false
+// when it met anything else, having changed nothing (but turned empty
+// variables it read into 0, as reading them does); the caller's loop then
+// runs the list and counts its tokens.
 bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRead,
                    Status& status);
 

@@ -250,6 +250,8 @@ Status callWorkspaceIn(std::u16string_view name, const Matrix* args, int count, 
 
 Status callWorkspace(std::u16string_view name, const Matrix* args, int count, Matrix* result) {
     installScriptSupport();
+    // One long run for the whole call, as when a block calls the Workspace.
+    const LongRunWatch watch(true);
     return callWorkspaceIn(name, args, count, result, nullptr);
 }
 

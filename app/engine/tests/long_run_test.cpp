@@ -44,5 +44,37 @@ TEST(LongRun, APressStopsALongRunAndItsScriptWithTheWaitCursorShownMeanwhile) {
     platformUseVirtualClock(0);
 }
 
+// A straight run counted in one go reads the clock once however many
+// multiples of the interval it passes, and never when it passes none.
+TEST(LongRun, TokensCountedTogetherPollOncePerRun) {
+    orvana::testing::ScriptedBackend ui;
+    platformUseVirtualClock(1);
+    clearScriptAbort();
+    {
+        const LongRunWatch outer(true);
+        EXPECT_FALSE(longRunTokens(kTokensBetweenChecks));  // the period's first reading
+        platformAdvanceClock(kLongRunMs);
+        EXPECT_FALSE(longRunTokens(0));
+        EXPECT_EQ(ui.pointerPolls(), 0);
+        EXPECT_FALSE(longRunTokens(3 * kTokensBetweenChecks));
+        EXPECT_EQ(ui.pointerPolls(), 1);
+        // Single tokens up to the next multiple, then nothing polled again
+        // before the one after it.
+        int polls = 0;
+        for (uint32_t i = 0; i < kTokensBetweenChecks && polls == 0; ++i) {
+            EXPECT_FALSE(longRunInterrupted());
+            polls = ui.pointerPolls() - 1;
+        }
+        EXPECT_EQ(polls, 1);
+        EXPECT_FALSE(longRunTokens(kTokensBetweenChecks - 1));
+        EXPECT_EQ(ui.pointerPolls(), 2);
+        ui.setPointerPressed(true);
+        EXPECT_TRUE(longRunTokens(1));
+    }
+    EXPECT_TRUE(scriptAborted());
+    clearScriptAbort();
+    platformUseVirtualClock(0);
+}
+
 }  // namespace
 }  // namespace engine

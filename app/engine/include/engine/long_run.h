@@ -22,6 +22,10 @@ inline constexpr uint32_t kTokensBetweenChecks = 4096;
 
 // Brackets a run of the evaluator; the outermost bracket makes the period and
 // nested runs (outermost = false, or inside another bracket) belong to it.
+// A run that would be outermost but starts inside another watch (a script's
+// blocks inside Run from here) leaves the platform's brackets alone, as a
+// nested bracket there changes nothing, and only passes a stop on to the
+// script when it ends.
 class LongRunWatch {
 public:
     explicit LongRunWatch(bool outermost);
@@ -31,11 +35,17 @@ public:
 
 private:
     bool outermost_;
+    bool bracketed_ = false;
 };
 
 // Called by the evaluator after each token: true when the user asked the
 // current run to stop.
 bool longRunInterrupted();
+
+// The same for a straight run of n tokens counted in one go: the clock is
+// looked at once if the count passed one or more multiples of
+// kTokensBetweenChecks, as n calls of longRunInterrupted would have.
+bool longRunTokens(uint32_t n);
 
 }  // namespace engine
 
