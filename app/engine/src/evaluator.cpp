@@ -237,16 +237,18 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
         storeScalar(stack[kBlockStartTop], 0.0, 0.0);
         *top = kBlockStartTop;
     }
-    Status status = kOk;
+    // A stop met when an earlier list of this run was counted: this one
+    // does nothing and answers 65.
+    Status status = longRunRefusesList() ? kInterrupted : kOk;
     // Lists of scalar arithmetic run on plain values when their operands
     // turn out to be scalars; anything else goes through the loop.
-    const bool ranScalar = !evaluating && runScalarList(list, stack, top, lowestRead, status);
+    const bool ranScalar =
+        status == kOk && !evaluating && runScalarList(list, stack, top, lowestRead, status);
     // Tokens that ran to the end of their step, counted towards the long run
     // together once the list is over (a list is straight: its nested runs
-    // count their own); a stop asked for meanwhile ends the run with 65
-    // unless one of them failed with a code of its own.
+    // count their own); a stop asked for meanwhile is left for the next list.
     uint32_t ran = 0;
-    for (const Token* t = list; !ranScalar && t->code != 0; ++t) {
+    for (const Token* t = list; status == kOk && !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
         // Numbers, variables and texts read nothing; the operators read one
         // below.
@@ -287,7 +289,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
         if (evaluating && (cls == KEYPAD_CLASS_ADDITIVE || cls == KEYPAD_CLASS_FUNCTION))
             roundNumber(stack[*top], kOperatorDigits);
     }
-    if (ran != 0 && longRunTokens(ran) && status == kOk) status = kInterrupted;
+    if (ran != 0) longRunTokens(ran);
 
     // A library may have left the index anywhere; read the nearest slot.
     Matrix& answer = stack[std::clamp<int>(*top, 0, kStackSlots - 1)];

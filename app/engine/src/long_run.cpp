@@ -11,6 +11,8 @@ namespace {
 uint32_t tokens = 0;
 // Outermost watches open; only the first brackets the platform's period.
 int openWatches = 0;
+// A stop seen when a list's tokens were counted, for the next list.
+bool stopPending = false;
 
 }  // namespace
 
@@ -23,9 +25,14 @@ LongRunWatch::LongRunWatch(bool outermost) : outermost_(outermost) {
 LongRunWatch::~LongRunWatch() {
     if (!outermost_) return;
     --openWatches;
-    // A stop seen by an operator's own loop ends a running script too.
-    if (platformLongWorkStopped() != 0) abortScript();
-    if (bracketed_) platformLongWorkEnd();
+    // A stop seen by an operator's own loop ends a running script too; a
+    // pending one is left for the script's next list to meet, unless the
+    // whole run is over.
+    if (platformLongWorkStopped() != 0 && (bracketed_ || !stopPending)) abortScript();
+    if (bracketed_) {
+        platformLongWorkEnd();
+        stopPending = false;
+    }
 }
 
 bool longRunInterrupted() {
@@ -42,6 +49,12 @@ bool longRunTokens(uint32_t n) {
     tokens += n;
     if (passed == 0) return false;
     if (platformLongWorkPoll(size_t(passed) * kTokensBetweenChecks) == 0) return false;
+    stopPending = true;
+    return true;
+}
+
+bool longRunRefusesList() {
+    if (!stopPending) return false;
     abortScript();
     return true;
 }

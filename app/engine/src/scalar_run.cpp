@@ -129,9 +129,10 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
             default: return false;
         }
     }
-    // The whole list's tokens count towards the long run at once: a stop
-    // asked for meanwhile ends the run after it, with its values in place.
-    status = longRunTokens(uint32_t(t - list)) ? kInterrupted : kOk;
+    // The whole list's tokens count towards the long run at once; a stop
+    // asked for meanwhile is left for the next list.
+    longRunTokens(uint32_t(t - list));
+    status = kOk;
     for (int slot = lowestRead; slot <= at; ++slot) storeScalar(stack[slot], re[slot], im[slot]);
     *top = int16_t(at);
     return true;

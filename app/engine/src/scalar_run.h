@@ -47,8 +47,8 @@ inline void scalarProduct(double yRe, double yIm, double xRe, double xIm, double
 // token is scalar arithmetic (or a final whole-variable assignment), every
 // operand turns out to be a scalar, no division is by zero or complex and
 // the stack stays within [lowestRead, last value slot]. Gives true when it
-// ran the list (status set: kOk, or kInterrupted when the long-run check of
-// its tokens, counted together once the list has run, asked to stop); false
+// ran the list (status kOk; its tokens are counted towards the long run
+// together once it has run, and a stop seen then is left for the next list); false
 // when it met anything else, having changed nothing (but turned empty
 // variables it read into 0, as reading them does); the caller's loop then
 // runs the list and counts its tokens.

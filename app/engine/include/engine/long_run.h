@@ -42,10 +42,18 @@ private:
 // current run to stop.
 bool longRunInterrupted();
 
-// The same for a straight run of n tokens counted in one go: the clock is
+// The same for a finished list of n tokens counted in one go: the clock is
 // looked at once if the count passed one or more multiples of
-// kTokensBetweenChecks, as n calls of longRunInterrupted would have.
+// kTokensBetweenChecks, as n calls of longRunInterrupted would have. A stop
+// seen here is kept pending and answered true: the list that just finished
+// keeps its effects (its assignment happened), and the next list of the run
+// is refused by longRunRefusesList, so the block that shows "Interrupted" is
+// one that did nothing.
 bool longRunTokens(uint32_t n);
+
+// True when a stop is pending: the list about to run must not, and a
+// running script stops.
+bool longRunRefusesList();
 
 }  // namespace engine
 
