@@ -120,6 +120,10 @@ struct EngineStateData final : EngineState {
     int waitDepth = 0;
     bool cursorShown = false;
 
+    // direct_loop_blocks.cpp: plain FOR and END blocks of a script run
+    // without the evaluator.
+    bool directLoopBlocks = true;
+
     // call_failure.cpp
     std::optional<CallFailure> callFailure;
 

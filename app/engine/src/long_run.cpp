@@ -59,4 +59,8 @@ bool longRunRefusesList() {
     return true;
 }
 
+bool longRunStopPending() {
+    return stopPending;
+}
+
 }  // namespace engine

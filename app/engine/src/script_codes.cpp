@@ -10,6 +10,7 @@
 #include "engine/value_stack.h"
 #include "engine/variables.h"
 #include "engine/workspace_file.h"
+#include "for_step.h"
 #include "operands.h"
 #include "scalar_run.h"
 #include "script_run_state.h"
@@ -44,12 +45,6 @@ bool isFalse(const Matrix& m) {
     return !v || *v == 0.0;
 }
 
-int jumpTarget(const Token& t) {
-    const double v = t.value;
-    if (!(v >= 0.0) || v > 1e6) return -1;
-    return int(v);
-}
-
 // The argument count a token with a pushed count finds on top, popped.
 std::optional<int> popCount(const Frame& f) {
     const std::optional<int64_t> n = truncatedFirst(f.x());
@@ -76,18 +71,12 @@ Status applyFor(const Token& t, const Frame& f, ScriptRunState& run) {
     const std::optional<double> end = firstReal(f.at(base + 3));
     if (k == nullptr || !start || !step || !end) return kInvalidParameter;
 
-    double value = 0.0;
-    if (!run.reentry) {
-        if (*step == 0.0) return kInvalidParameter;
-        value = *start;
-    } else {
-        value = firstReal(*k).value_or(0.0) + *step;
-    }
-    storeScalar(*k, value, 0.0);
-    const bool goOn = (*step > 0.0 && value <= *end) || (*step <= 0.0 && value >= *end);
-    if (!goOn) run.next = jumpTarget(t);
+    if (!run.reentry && *step == 0.0) return kInvalidParameter;
+    const ForStep next = forStep(*k, *start, *step, *end, run.reentry);
+    storeScalar(*k, next.value, 0.0);
+    if (!next.goOn) run.next = jumpTarget(t);
     *f.top = int16_t(base);
-    storeScalar(f.x(), value, 0.0);
+    storeScalar(f.x(), next.value, 0.0);
     return kOk;
 }
 

@@ -3,6 +3,8 @@
 #ifndef ORVANA_ENGINE_SCRIPT_RUN_STATE_H
 #define ORVANA_ENGINE_SCRIPT_RUN_STATE_H
 
+#include <string_view>
+
 #include "engine/evaluator.h"
 #include "lattix.h"
 

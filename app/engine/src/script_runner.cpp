@@ -13,6 +13,7 @@
 #include "engine/value_stack.h"
 #include "platform/message_box.h"
 #include "platform/pointer_state.h"
+#include "direct_loop_blocks.h"
 #include "engine_state_data.h"
 #include "script_record.h"
 #include "script_run_state.h"
@@ -128,8 +129,10 @@ Status runRecord(ScriptRecord& record, ScriptRunState& run) {
             if (run.graph->traceCount != nullptr && *run.graph->traceCount > 19) break;
         } else {
             const Status stored = block.status();
-            last = stored >= 1 && stored <= 7 ? stored
-                                              : runCode(block.parsed(), block.answer(), angle);
+            if (stored >= 1 && stored <= 7)
+                last = stored;
+            else if (!runLoopBlockDirectly(block.parsed(), block.answer(), run, last))
+                last = runCode(block.parsed(), block.answer(), angle);
             setAnswerIndex(a);
             if (last != kOk) {
                 noteCallFailure(record.name, a + 1, block.text(), last);
@@ -280,7 +283,11 @@ Status runFromBlock(BlockList& blocks, int index) {
             lists[size_t(a)] = block.parsed();
             if (linkControlFlow(lists) != kOk) break;
         }
-        block.evaluate();
+        if (Status direct = kOk; !block.compileFailed() && block.status() != kCommentLine &&
+                                 runLoopBlockDirectly(block.parsed(), block.answer(), run, direct))
+            block.setStatus(direct);
+        else
+            block.evaluate();
         setAnswerIndex(a);
         if (block.status() != kOk && block.status() != kCommentLine)
             leaveFailedLoop(block.parsed(), run);

@@ -55,6 +55,9 @@ bool longRunTokens(uint32_t n);
 // running script stops.
 bool longRunRefusesList();
 
+// Whether a stop is pending, without acting on it.
+bool longRunStopPending();
+
 }  // namespace engine
 
 #endif

@@ -36,6 +36,12 @@ Status linkControlFlow(std::span<Token* const> lists);
 // ran), otherwise 0.
 Status runFromBlock(BlockList& blocks, int index);
 
+// Scripts run their plain FOR and END blocks (FOR("k",1,1,n) with numbers or
+// variables holding scalars, END alone) directly, without the evaluator, to
+// the same effects (on by default). Off, every block is evaluated; the
+// answers, statuses and variables are the same either way.
+void setDirectLoopBlocks(bool on);
+
 // Calls the Workspace `name` of the script folder with `count` arguments
 // found at args[0..count-1]; its value goes into `result`. Gives the code of
 // the last block run: 6 for more than 6 arguments, 57 when the file cannot
