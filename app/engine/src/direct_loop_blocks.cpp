@@ -83,8 +83,8 @@ bool runFor(const Token* list, Matrix* answer, ScriptRunState& run) {
     Matrix* stack = valueStack();
     if (fromBottom) storeScalar(stack[kBlockStartTop], 0.0, 0.0);
     storeScalar(stack[base + 1], next.value, 0.0);
-    for (size_t i = 1; i < args.size(); ++i)
-        storeScalar(stack[base + 1 + int(i)], args[i].re, args[i].im);
+    for (size_t i = 0; i < args.size(); ++i)
+        storeScalar(stack[base + 2 + int(i)], args[i].re, args[i].im);
     storeScalar(*answer, next.value, 0.0);
     longRunTokens(5);
     return true;
