@@ -23,6 +23,7 @@ void EngineState::reset() {
     s.aborted = false;
     s.graphShowing = false;
     s.callFailure.reset();
+    s.directLoopBlocks = true;
 
     s.answerIndex = -1;
     s.answerSource = nullptr;

@@ -63,4 +63,8 @@ bool longRunStopPending() {
     return stopPending;
 }
 
+void restartLongRunCount() {
+    tokens = 0;
+}
+
 }  // namespace engine

@@ -58,6 +58,10 @@ bool longRunRefusesList();
 // Whether a stop is pending, without acting on it.
 bool longRunStopPending();
 
+// Starts the token count again from 0, so that two runs of the same lists
+// reach the clock at the same tokens (for comparing runs).
+void restartLongRunCount();
+
 }  // namespace engine
 
 #endif
