@@ -31,10 +31,12 @@ void platformLongWorkBegin(void) {
     period.stopped = false;
 }
 
-void platformLongWorkEnd(void) {
-    if (period.depth == 0 || --period.depth > 0) return;
+int platformLongWorkEnd(void) {
+    const int stopped = period.stopped ? 1 : 0;
+    if (period.depth == 0 || --period.depth > 0) return stopped;
     if (period.waitCursorShown) platformSetWaitCursor(0);
     period = Period{};
+    return stopped;
 }
 
 int platformLongWorkPoll(size_t units) {

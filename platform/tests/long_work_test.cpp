@@ -90,10 +90,10 @@ TEST_F(LongWork, APressStopsTheWholePeriodUntilItsOutermostEnd) {
     // Stopped stays stopped, and the pointer is not asked again.
     EXPECT_EQ(platformLongWorkPoll(1), 1);
     EXPECT_EQ(ui.pointerPolls(), 2);
-    platformLongWorkEnd();
+    EXPECT_EQ(platformLongWorkEnd(), 1);  // each end tells of the stop
     EXPECT_EQ(platformLongWorkStopped(), 1);
     EXPECT_EQ(platformLongWorkPoll(1), 1);
-    platformLongWorkEnd();
+    EXPECT_EQ(platformLongWorkEnd(), 1);
     EXPECT_EQ(platformLongWorkStopped(), 0);
     EXPECT_EQ(ui.waitCursorChanges(), (std::vector<bool>{true, false}));
 
@@ -102,7 +102,7 @@ TEST_F(LongWork, APressStopsTheWholePeriodUntilItsOutermostEnd) {
     platformLongWorkBegin();
     EXPECT_EQ(platformLongWorkPoll(SIZE_MAX), 0);
     EXPECT_EQ(platformLongWorkStopped(), 0);
-    platformLongWorkEnd();
+    EXPECT_EQ(platformLongWorkEnd(), 0);
     EXPECT_EQ(ui.pointerPolls(), 2);
 }
 

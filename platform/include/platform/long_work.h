@@ -31,8 +31,8 @@ enum { kLongWorkUnitsBetweenReadings = 4096 };
 /* Opens a period (or a nested bracket inside the current one). */
 PLATFORM_API void platformLongWorkBegin(void);
 /* Closes the bracket; the outermost one removes the wait cursor it showed
- * and forgets a stop. */
-PLATFORM_API void platformLongWorkEnd(void);
+ * and forgets a stop. Answers non-zero when the period had been stopped. */
+PLATFORM_API int platformLongWorkEnd(void);
 
 /* Notes `units` of work done (a rough count of elementary operations; a step
  * worth more than kLongWorkUnitsBetweenReadings reads the clock every time)

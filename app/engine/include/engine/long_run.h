@@ -20,6 +20,21 @@ inline constexpr uint32_t kLongRunMs = kLongWorkMs;
 // Tokens between two looks at the clock (a power of two).
 inline constexpr uint32_t kTokensBetweenChecks = 4096;
 
+void abortScript();
+
+// The run's counters, kept here so that the checks on the evaluator's path
+// are inline; only long_run.cpp and the inline functions below use them.
+namespace long_run_detail {
+struct State {
+    uint32_t tokens = 0;      // tokens run since the period began
+    int openWatches = 0;      // outermost watches open
+    bool stopPending = false;  // a stop seen when a list's tokens were counted
+};
+extern State state;
+// The slow half of longRunTokens: `passed` multiples were passed.
+bool pollPassed(uint32_t passed);
+}  // namespace long_run_detail
+
 // Brackets a run of the evaluator; the outermost bracket makes the period and
 // nested runs (outermost = false, or inside another bracket) belong to it.
 // A run that would be outermost but starts inside another watch (a script's
@@ -28,8 +43,25 @@ inline constexpr uint32_t kTokensBetweenChecks = 4096;
 // script when it ends.
 class LongRunWatch {
 public:
-    explicit LongRunWatch(bool outermost);
-    ~LongRunWatch();
+    explicit LongRunWatch(bool outermost) : outermost_(outermost) {
+        if (!outermost_) return;
+        bracketed_ = long_run_detail::state.openWatches++ == 0;
+        if (bracketed_) platformLongWorkBegin();
+    }
+    ~LongRunWatch() {
+        if (!outermost_) return;
+        long_run_detail::State& s = long_run_detail::state;
+        --s.openWatches;
+        // A stop seen by an operator's own loop ends a running script too; a
+        // pending one is left for the script's next list to meet, unless the
+        // whole run is over.
+        if (bracketed_) {
+            if (platformLongWorkEnd() != 0) abortScript();
+            s.stopPending = false;
+        } else if (!s.stopPending && platformLongWorkStopped() != 0) {
+            abortScript();
+        }
+    }
     LongRunWatch(const LongRunWatch&) = delete;
     LongRunWatch& operator=(const LongRunWatch&) = delete;
 
@@ -49,18 +81,33 @@ bool longRunInterrupted();
 // keeps its effects (its assignment happened), and the next list of the run
 // is refused by longRunRefusesList, so the block that shows "Interrupted" is
 // one that did nothing.
-bool longRunTokens(uint32_t n);
+inline bool longRunTokens(uint32_t n) {
+    long_run_detail::State& s = long_run_detail::state;
+    // Multiples of kTokensBetweenChecks in (tokens, tokens + n].
+    const uint32_t passed =
+        uint32_t((uint64_t(s.tokens & (kTokensBetweenChecks - 1)) + n) / kTokensBetweenChecks);
+    s.tokens += n;
+    return passed != 0 && long_run_detail::pollPassed(passed);
+}
 
 // True when a stop is pending: the list about to run must not, and a
 // running script stops.
-bool longRunRefusesList();
+inline bool longRunRefusesList() {
+    if (!long_run_detail::state.stopPending) return false;
+    abortScript();
+    return true;
+}
 
 // Whether a stop is pending, without acting on it.
-bool longRunStopPending();
+inline bool longRunStopPending() {
+    return long_run_detail::state.stopPending;
+}
 
 // Starts the token count again from 0, so that two runs of the same lists
 // reach the clock at the same tokens (for comparing runs).
-void restartLongRunCount();
+inline void restartLongRunCount() {
+    long_run_detail::state.tokens = 0;
+}
 
 }  // namespace engine
 
