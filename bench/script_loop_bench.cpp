@@ -1,5 +1,6 @@
 // A Workspace script looping 100000 times: FOR ... END around one
-// assignment, run in place ("Run from here") and as a called Workspace.
+// assignment, run in place ("Run from here"), also with every block
+// evaluated, and as a called Workspace.
 // Items processed are loop iterations, so the rate is the time per
 // iteration.
 #include <benchmark/benchmark.h>
@@ -49,6 +50,14 @@ void RunFromHereLoop(benchmark::State& state) {
     state.counters["seconds_per_loop_iteration"] = perLoopIteration();
 }
 BENCHMARK(RunFromHereLoop)->Unit(benchmark::kMillisecond);
+
+// The same with every block evaluated (FOR and END included), for comparison.
+void RunFromHereLoopEvaluated(benchmark::State& state) {
+    engine::setDirectLoopBlocks(false);
+    RunFromHereLoop(state);
+    engine::setDirectLoopBlocks(true);
+}
+BENCHMARK(RunFromHereLoopEvaluated)->Unit(benchmark::kMillisecond);
 
 void CalledWorkspaceLoop(benchmark::State& state) {
     engine::resetVariables();
