@@ -1,6 +1,5 @@
 #include "engine/long_run.h"
 
-#include "engine/scripts.h"
 #include "platform/long_work.h"
 
 namespace engine {
@@ -16,12 +15,5 @@ bool pollPassed(uint32_t passed) {
 }
 
 }  // namespace long_run_detail
-
-bool longRunInterrupted() {
-    if ((++long_run_detail::state.tokens & (kTokensBetweenChecks - 1)) != 0) return false;
-    if (platformLongWorkPoll(kTokensBetweenChecks) == 0) return false;
-    abortScript();
-    return true;
-}
 
 }  // namespace engine

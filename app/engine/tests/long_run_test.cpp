@@ -10,11 +10,14 @@
 namespace engine {
 namespace {
 
-// Runs the checks of `tokens` tokens; true when one of them asked to stop.
+// Runs the checks of `tokens` lists of one token each, as the evaluator
+// does; true when one of them was refused because a stop was asked for.
 bool runTokens(uint32_t tokens) {
-    bool stopped = false;
-    for (uint32_t i = 0; i < tokens && !stopped; ++i) stopped = longRunInterrupted();
-    return stopped;
+    for (uint32_t i = 0; i < tokens; ++i) {
+        if (longRunRefusesList()) return true;
+        longRunTokens(1);
+    }
+    return longRunRefusesList();
 }
 
 TEST(LongRun, APressStopsALongRunAndItsScriptWithTheWaitCursorShownMeanwhile) {
@@ -62,7 +65,7 @@ TEST(LongRun, TokensCountedTogetherPollOncePerRun) {
         // before the one after it.
         int polls = 0;
         for (uint32_t i = 0; i < kTokensBetweenChecks && polls == 0; ++i) {
-            EXPECT_FALSE(longRunInterrupted());
+            EXPECT_FALSE(longRunTokens(1));
             polls = ui.pointerPolls() - 1;
         }
         EXPECT_EQ(polls, 1);

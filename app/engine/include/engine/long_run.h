@@ -70,13 +70,9 @@ private:
     bool bracketed_ = false;
 };
 
-// Called by the evaluator after each token: true when the user asked the
-// current run to stop.
-bool longRunInterrupted();
-
-// The same for a finished list of n tokens counted in one go: the clock is
+// Counts a finished list of n tokens towards the run in one go: the clock is
 // looked at once if the count passed one or more multiples of
-// kTokensBetweenChecks, as n calls of longRunInterrupted would have. A stop
+// kTokensBetweenChecks, as counting the tokens one by one would have. A stop
 // seen here is kept pending and answered true: the list that just finished
 // keeps its effects (its assignment happened), and the next list of the run
 // is refused by longRunRefusesList, so the block that shows "Interrupted" is
