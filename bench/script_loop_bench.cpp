@@ -59,6 +59,26 @@ void RunFromHereLoopEvaluated(benchmark::State& state) {
 }
 BENCHMARK(RunFromHereLoopEvaluated)->Unit(benchmark::kMillisecond);
 
+// Short inner loops: FOR j from 1 to 4 inside FOR i from 1 to 25000, so
+// that entering a loop weighs as much as running it. Items are inner passes.
+void NestedShortLoops(benchmark::State& state) {
+    engine::resetVariables();
+    engine::installScriptSupport();
+    engine::BlockList blocks;
+    blocks.clear();
+    for (std::u16string_view line : {u"s=0", u"FOR(\"i\",1,1,25000)", u"FOR(\"j\",1,1,4)",
+                                      u"s=s+i*j", u"END", u"END"})
+        blocks.append(line);
+    blocks.dropFirst();
+    for (auto _ : state) {
+        engine::clearScriptAbort();
+        engine::runFromBlock(blocks, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * kIterations);
+    state.counters["seconds_per_inner_iteration"] = perLoopIteration();
+}
+BENCHMARK(NestedShortLoops)->Unit(benchmark::kMillisecond);
+
 void CalledWorkspaceLoop(benchmark::State& state) {
     engine::resetVariables();
     engine::installScriptSupport();

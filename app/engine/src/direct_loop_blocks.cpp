@@ -1,6 +1,5 @@
 #include "direct_loop_blocks.h"
 
-#include <array>
 #include <string_view>
 
 #include "engine/evaluator.h"
@@ -9,7 +8,6 @@
 #include "engine/value_stack.h"
 #include "engine/variables.h"
 #include "engine_state_data.h"
-#include "for_step.h"
 #include "scalar_run.h"
 #include "variable_read.h"
 
@@ -20,15 +18,10 @@ constinit bool& evaluating = theEngineState.evaluating;
 constinit int& nesting = theEngineState.nesting;
 constinit bool& directBlocks = theEngineState.directLoopBlocks;
 
-struct Scalar {
-    double re;
-    double im;
-};
-
 // The value a FOR argument token pushes when it is a number or a variable
 // holding a scalar; false for anything else. Reading a variable turns an
 // empty one into 0, as the evaluator's push does.
-bool argumentValue(const Token& t, Scalar& v) {
+bool argumentValue(const Token& t, ScalarValue& v) {
     if (t.code == code(Code::Numeral)) {
         v = {t.value, 0.0};
         return true;
@@ -40,73 +33,80 @@ bool argumentValue(const Token& t, Scalar& v) {
     return true;
 }
 
-// Where the list's first push lands, as the evaluator sets the run up: a
-// run from the bottom starts on the block slot holding 0, a nested one on
-// its caller's top. False when the evaluator would refuse to start or
-// `pushes` values would not fit.
-bool listBase(int pushes, bool& fromBottom, int& base) {
-    const int top = *stackTopAddress();
-    if (top > kLastValueSlot || top < kFirstValueSlot - 1 || nesting >= kMaxNesting) return false;
-    fromBottom = nesting == 0 && top <= kBlockStartTop;
-    base = fromBottom ? kBlockStartTop : top;
-    return base + pushes <= kLastValueSlot;
-}
-
 bool runFor(const Token* list, Matrix* answer, ScriptRunState& run) {
-    if (list[0].code != code(Code::StringLiteral) || list[4].code != code(Code::For) ||
-        list[5].code != 0)
-        return false;
-    std::array<Scalar, 3> args{};
-    for (size_t i = 0; i < args.size(); ++i)
-        if (!argumentValue(list[i + 1], args[i])) return false;
-    const char16_t* text = tokenText(list[0]);
-    if (text == nullptr) return false;
-    const std::u16string_view name(text);
-    if (name.empty() || name.size() > kVariableNameLimit) return false;
-    const uint16_t ref = findVariable(name);
-    if (ref == kNoVariable) return false;
-    Matrix* k = variableAt(ref);
-    const double start = args[0].re;
-    const double step = args[1].re;
-    const double end = args[2].re;
-    if (k == nullptr || (!run.reentry && step == 0.0)) return false;
-    bool fromBottom = false;
-    int base = 0;
-    if (!listBase(4, fromBottom, base)) return false;
-
+    if (!isPlainFor(list)) return false;
+    Matrix* k = plainForVariable(list);
+    ListBase at;
+    if (k == nullptr || !listBase(4, at)) return false;
+    ForArguments args;
+    if (!plainForArguments(list, run.reentry, args)) return false;
     const LongRunWatch watch(nesting == 0);
-    const ForStep next = forStep(*k, start, step, end, run.reentry);
-    storeScalar(*k, next.value, 0.0);
-    if (!next.goOn) run.next = jumpTarget(list[4]);
-    // The stack as the list leaves it: the value where the name was, the
-    // arguments above it.
-    Matrix* stack = valueStack();
-    if (fromBottom) storeScalar(stack[kBlockStartTop], 0.0, 0.0);
-    storeScalar(stack[base + 1], next.value, 0.0);
-    for (size_t i = 0; i < args.size(); ++i)
-        storeScalar(stack[base + 2 + int(i)], args[i].re, args[i].im);
-    storeScalar(*answer, next.value, 0.0);
-    longRunTokens(5);
+    leavePlainFor(at, advancePlainFor(list, args, *k, run), args, answer);
+    longRunTokens(kPlainForTokens);
     return true;
 }
 
 bool runEnd(const Token* list, Matrix* answer, ScriptRunState& run) {
-    if (list[1].code != 0) return false;
-    bool fromBottom = false;
-    int base = 0;
-    if (!listBase(1, fromBottom, base)) return false;
-
+    ListBase at;
+    if (!isPlainEnd(list) || !listBase(1, at)) return false;
     const LongRunWatch watch(nesting == 0);
-    run.next = jumpTarget(list[0]);
-    Matrix* stack = valueStack();
-    if (fromBottom) storeScalar(stack[kBlockStartTop], 0.0, 0.0);
-    storeScalar(stack[base + 1], list[0].value, 0.0);
-    storeScalar(*answer, list[0].value, 0.0);
+    advancePlainEnd(list, run);
+    leavePlainEnd(list, at, answer);
     longRunTokens(1);
     return true;
 }
 
 }  // namespace
+
+bool listBase(int pushes, ListBase& at) {
+    const int top = *stackTopAddress();
+    if (top > kLastValueSlot || top < kFirstValueSlot - 1 || nesting >= kMaxNesting) return false;
+    at.fromBottom = nesting == 0 && top <= kBlockStartTop;
+    at.base = at.fromBottom ? kBlockStartTop : top;
+    return at.base + pushes <= kLastValueSlot;
+}
+
+Matrix* plainForVariable(const Token* list) {
+    const char16_t* text = tokenText(list[0]);
+    if (text == nullptr) return nullptr;
+    const std::u16string_view name(text);
+    if (name.empty() || name.size() > kVariableNameLimit) return nullptr;
+    const uint16_t ref = findVariable(name);
+    return ref == kNoVariable ? nullptr : variableAt(ref);
+}
+
+bool plainForArguments(const Token* list, bool reentry, ForArguments& args) {
+    for (size_t i = 0; i < args.values.size(); ++i)
+        if (!argumentValue(list[i + 1], args.values[i])) return false;
+    return reentry || args.values[1].re != 0.0;
+}
+
+double advancePlainFor(const Token* list, const ForArguments& args, Matrix& k,
+                       ScriptRunState& run) {
+    const double start = args.values[0].re;
+    const double step = args.values[1].re;
+    const double end = args.values[2].re;
+    const ForStep next = forStep(k, start, step, end, run.reentry);
+    storeScalar(k, next.value, 0.0);
+    if (!next.goOn) run.next = jumpTarget(list[4]);
+    return next.value;
+}
+
+void leavePlainFor(ListBase at, double value, const ForArguments& args, Matrix* answer) {
+    Matrix* stack = valueStack();
+    if (at.fromBottom) storeScalar(stack[kBlockStartTop], 0.0, 0.0);
+    storeScalar(stack[at.base + 1], value, 0.0);
+    for (size_t i = 0; i < args.values.size(); ++i)
+        storeScalar(stack[at.base + 2 + int(i)], args.values[i].re, args.values[i].im);
+    storeScalar(*answer, value, 0.0);
+}
+
+void leavePlainEnd(const Token* list, ListBase at, Matrix* answer) {
+    Matrix* stack = valueStack();
+    if (at.fromBottom) storeScalar(stack[kBlockStartTop], 0.0, 0.0);
+    storeScalar(stack[at.base + 1], list[0].value, 0.0);
+    storeScalar(*answer, list[0].value, 0.0);
+}
 
 bool runLoopBlockDirectly(const Token* list, Matrix* answer, ScriptRunState& run,
                           Status& status) {

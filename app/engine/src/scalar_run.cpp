@@ -7,15 +7,6 @@
 #include "variable_read.h"
 
 namespace engine {
-namespace {
-
-struct Value {
-    double re;
-    double im;
-};
-
-}  // namespace
-
 bool isScalarArithmetic(uint32_t code) {
     switch (Code(code)) {
         case Code::ElementwiseMarker:
@@ -107,19 +98,9 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
             case Code::Multiply:
             case Code::Divide: {
                 if (at - 1 < lowestRead) return false;
-                const Value x{re[at], im[at]};
-                const Value y{re[at - 1], im[at - 1]};
-                Value z;
-                switch (Code(t->code)) {
-                    case Code::Add: z = {y.re + x.re, y.im + x.im}; break;
-                    case Code::Subtract: z = {y.re - x.re, y.im - x.im}; break;
-                    case Code::Multiply: scalarProduct(y.re, y.im, x.re, x.im, z.re, z.im); break;
-                    default:
-                        // Complex quotients and zero divisors are left to the
-                        // matrix arithmetic.
-                        if (y.im != 0.0 || x.im != 0.0 || x.re == 0.0) return false;
-                        z = {y.re / x.re, 0.0};
-                }
+                ScalarValue z;
+                if (!combineScalars(t->code, {re[at - 1], im[at - 1]}, {re[at], im[at]}, z))
+                    return false;
                 --at;
                 re[at] = z.re;
                 im[at] = z.im;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "engine/code_list.h"
 #include "engine/status.h"
 #include "keypad.h"
 #include "lattix.h"
@@ -40,6 +41,26 @@ inline void scalarProduct(double yRe, double yIm, double xRe, double xIm, double
     }
     re = yRe * xRe - yIm * xIm;
     im = yRe * xIm + yIm * xRe;
+}
+
+struct ScalarValue {
+    double re;
+    double im;
+};
+
+// y op x for + - * / (`op` one of the four codes) as the matrix arithmetic
+// forms it for two 1 x 1 values; false, with z unset, for a quotient left to
+// the matrix arithmetic (a complex or zero divisor, a complex dividend).
+inline bool combineScalars(uint32_t op, ScalarValue y, ScalarValue x, ScalarValue& z) {
+    switch (op) {
+        case code(Code::Add): z = {y.re + x.re, y.im + x.im}; return true;
+        case code(Code::Subtract): z = {y.re - x.re, y.im - x.im}; return true;
+        case code(Code::Multiply): scalarProduct(y.re, y.im, x.re, x.im, z.re, z.im); return true;
+        default:
+            if (y.im != 0.0 || x.im != 0.0 || x.re == 0.0) return false;
+            z = {y.re / x.re, 0.0};
+            return true;
+    }
 }
 
 // Runs the list from the current top as the evaluator's loop would, giving

@@ -11,12 +11,13 @@
 #include "engine/parser.h"
 #include "engine/scripts.h"
 #include "engine/value_stack.h"
-#include "platform/message_box.h"
-#include "platform/pointer_state.h"
+#include "direct_loop.h"
 #include "direct_loop_blocks.h"
 #include "engine_state_data.h"
 #include "script_record.h"
 #include "script_run_state.h"
+#include "tap_check.h"
+#include "wait_cursor.h"
 
 namespace engine {
 namespace {
@@ -25,35 +26,6 @@ constinit ScriptRunState& scratch = theEngineState.scratchRun;
 constinit ScriptRunState*& innermost = theEngineState.innermostRun;
 constinit bool& aborted = theEngineState.aborted;
 constinit bool& graphShowing = theEngineState.graphShowing;
-constinit int& waitDepth = theEngineState.waitDepth;
-constinit bool& cursorShown = theEngineState.cursorShown;
-
-void waitCursorOn() {
-    if (waitDepth++ == 0) {
-        platformSetWaitCursor(1);
-        cursorShown = true;
-    }
-}
-
-void removeWaitCursor() {
-    if (cursorShown) platformSetWaitCursor(0);
-    cursorShown = false;
-}
-
-void waitCursorOff() {
-    if (--waitDepth <= 0) {
-        waitDepth = 0;
-        removeWaitCursor();
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { waitCursorOn(); }
-    ~WaitCursor() { waitCursorOff(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Makes a run state the innermost for its lifetime.
 class RunStateScope {
@@ -67,25 +39,29 @@ private:
     ScriptRunState* outer_;
 };
 
-std::u16string fromAscii(const std::string& s) {
-    return std::u16string(s.begin(), s.end());
-}
-
-// Polled before every 22nd block: a press stops every script.
-bool tapped(int& counter, std::u16string_view workspace, int line) {
-    if (++counter % kTapCheckInterval != 0 || !platformPointerPressed()) return false;
-    aborted = true;
-    removeWaitCursor();
-    std::u16string text;
-    if (workspace.empty()) {
-        text.append(u"Script");
-    } else {
-        text.append(u"\"").append(workspace).append(u"\"");
+// Runs the plain loop whose FOR is block `a` when it is one (direct_loop):
+// gives the last block run, or -1 when block `a` is left to run on its own.
+template <class BlockAt>
+int runPlainLoopAt(int a, int count, BlockAt blockAt, bool keepsStatus, ScriptRunState& run,
+                   TapCheck& taps, DeclinedLoops& declined) {
+    const int exit = plainForExit(blockAt(a).parsed());
+    if (exit < 0 || declined.has(a)) return -1;
+    LoopBlocks loop;
+    loop.first = a;
+    loop.count = exit - a;
+    loop.keepsStatus = keepsStatus;
+    if (exit > count || loop.count < 2 || loop.count > kMaxDirectLoopBlocks) {
+        declined.add(a);
+        return -1;
     }
-    text.append(u" aborted on line ").append(fromAscii(std::to_string(line)));
-    text.append(u" because the screen was tapped");
-    platformMessageBox(nullptr, text.c_str(), u"Orvana", PLATFORM_MB_OK);
-    return true;
+    for (int i = 0; i < loop.count; ++i) loop.blocks[size_t(i)] = &blockAt(a + i);
+    int last = -1;
+    switch (runLoopDirectly(loop, run, taps, last)) {
+        case DirectLoop::NotPlain: declined.add(a); return -1;
+        case DirectLoop::NotNow: return -1;
+        case DirectLoop::Ran: return last;
+    }
+    return -1;
 }
 
 std::vector<Token*> recordLists(const ScriptRecord& record) {
@@ -101,13 +77,15 @@ std::vector<Token*> recordLists(const ScriptRecord& record) {
 Status runRecord(ScriptRecord& record, ScriptRunState& run) {
     Status last = kOk;
     Status combined = kOk;
-    int counter = 0;
+    TapCheck taps(record.name);
+    DeclinedLoops declined;
+    const auto blockAt = [&record](int i) -> EquationBlock& { return *record.blocks[size_t(i)]; };
     int a = 0;
     const int count = record.blockCount();
     while (a >= 0 && a < count && !aborted) {
-        if (tapped(counter, record.name, a + 1)) break;
+        if (taps.stops(a + 1)) break;
         run.next = a + 1;
-        EquationBlock& block = *record.blocks[size_t(a)];
+        EquationBlock& block = blockAt(a);
         // A block that failed on an unknown name may compile now that an
         // earlier block has created the variable; its control keywords then
         // need their partners.
@@ -127,6 +105,12 @@ Status runRecord(ScriptRecord& record, ScriptRunState& run) {
             if (combined == kOk) combined = r;
             setAnswerIndex(a);
             if (run.graph->traceCount != nullptr && *run.graph->traceCount > 19) break;
+        } else if (const int loopLast =
+                       runPlainLoopAt(a, count, blockAt, false, run, taps, declined);
+                   loopLast >= 0) {
+            // Every block the loop ran ended with kOk.
+            a = loopLast;
+            last = kOk;
         } else {
             const Status stored = block.status();
             if (stored >= 1 && stored <= 7)
@@ -272,10 +256,12 @@ Status runFromBlock(BlockList& blocks, int index) {
     const LongRunWatch watch(true);
     const AnswerSourceScope answers(blocks);
     setAnswerIndex(index - 1);
-    int counter = 0;
+    TapCheck taps({});
+    DeclinedLoops declined;
+    const auto blockAt = [&blocks](int i) -> EquationBlock& { return blocks.block(i); };
     int a = index;
     while (a >= 0 && a < blocks.count() && !aborted) {
-        if (tapped(counter, {}, a + 1)) break;
+        if (taps.stops(a + 1)) break;
         run.next = a + 1;
         setStackTop(kBlockStartTop);
         EquationBlock& block = blocks.block(a);
@@ -283,14 +269,21 @@ Status runFromBlock(BlockList& blocks, int index) {
             lists[size_t(a)] = block.parsed();
             if (linkControlFlow(lists) != kOk) break;
         }
-        if (Status direct = kOk; !block.compileFailed() && block.status() != kCommentLine &&
-                                 runLoopBlockDirectly(block.parsed(), block.answer(), run, direct))
-            block.setStatus(direct);
-        else
-            block.evaluate();
-        setAnswerIndex(a);
-        if (block.status() != kOk && block.status() != kCommentLine)
-            leaveFailedLoop(block.parsed(), run);
+        if (const int loopLast =
+                runPlainLoopAt(a, blocks.count(), blockAt, true, run, taps, declined);
+            loopLast >= 0) {
+            a = loopLast;
+        } else {
+            if (Status direct = kOk;
+                !block.compileFailed() && block.status() != kCommentLine &&
+                runLoopBlockDirectly(block.parsed(), block.answer(), run, direct))
+                block.setStatus(direct);
+            else
+                block.evaluate();
+            setAnswerIndex(a);
+            if (block.status() != kOk && block.status() != kCommentLine)
+                leaveFailedLoop(block.parsed(), run);
+        }
         if (run.next == -1 || aborted) break;
         run.reentry = a >= run.next;
         a = run.next;

@@ -238,7 +238,49 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  false,
                  false,
-                 {u"FOR(\"h\",1,1,5)", u"q=[1,2]+[1;2]", u"END", u"RETURN(h)"}}));
+                 {u"FOR(\"h\",1,1,5)", u"q=[1,2]+[1;2]", u"END", u"RETURN(h)"}},
+        LoopCase{"several body blocks on complex values",
+                 {u"z=1", u"w=0", u"FOR(\"k\",1,1,12)", u"z=z*(1+i)", u"w=-w+z-k*2.5",
+                  u"V:s=w*k", u"k*k-1", u"END"},
+                 {u"z", u"w", u"s", u"k"}},
+        LoopCase{"a quotient by zero mid-loop",
+                 {u"s=0", u"FOR(\"k\",1,1,6)", u"q=1/(k-3)", u"s=s+q", u"END"},
+                 {u"s", u"q", u"k"}},
+        LoopCase{"a complex quotient every pass",
+                 {u"z=2", u"FOR(\"k\",1,1,5)", u"z=z/(1+i)", u"END"},
+                 {u"z", u"k"}},
+        LoopCase{"a matrix read in the body",
+                 {u"m=[1,2]", u"s=0", u"FOR(\"k\",1,1,4)", u"s=s+k", u"t=m*k", u"END"},
+                 {u"s", u"t", u"k"}},
+        LoopCase{"an empty variable read in the body",
+                 {u"FOR(\"k\",1,1,4)", u"u=u+k", u"END"},
+                 {u"u", u"k"}},
+        LoopCase{"a comment inside the loop",
+                 {u"s=0", u"FOR(\"k\",1,1,5)", u"* adds k", u"s=s+k", u"END"},
+                 {u"s", u"k"}},
+        LoopCase{"ANS inside the loop",
+                 {u"s=0", u"FOR(\"k\",1,1,3)", u"k*2", u"s=ANS+s", u"END"},
+                 {u"s", u"k"}}));
+
+// Loops of many blocks: up to 14 body blocks the loop runs as a whole, with
+// more block by block; both must leave what evaluating every block leaves,
+// across enough passes for several tap checks.
+INSTANTIATE_TEST_SUITE_P(
+    LongBodies, DirectLoopBlocks, ::testing::ValuesIn([] {
+        std::vector<LoopCase> cases;
+        for (int bodies : {13, 14, 15}) {
+            LoopCase c{"many body blocks", {u"s=0"}, {u"s", u"k"}};
+            c.lines.push_back(u"FOR(\"k\",1,1,9)");
+            for (int b = 0; b < bodies; ++b)
+                c.lines.push_back(u"s=s*0.5+k*" + std::u16string(1, char16_t(u'1' + b % 9)));
+            c.lines.push_back(u"END");
+            cases.push_back(c);
+            // A press at a tap check inside the loop's passes.
+            c.tapAtPoll = 3;
+            cases.push_back(c);
+        }
+        return cases;
+    }()));
 
 // A run already past its quiet time polls the pointer at every tap check and
 // every 4096 tokens; a press at one of these polls stops the run either way.

@@ -86,6 +86,12 @@ inline bool longRunTokens(uint32_t n) {
     return passed != 0 && long_run_detail::pollPassed(passed);
 }
 
+// Whether counting n more tokens reaches the clock, as longRunTokens(n) would.
+inline bool longRunTokensReachClock(uint32_t n) {
+    return uint64_t(long_run_detail::state.tokens & (kTokensBetweenChecks - 1)) + n >=
+           kTokensBetweenChecks;
+}
+
 // True when a stop is pending: the list about to run must not, and a
 // running script stops.
 inline bool longRunRefusesList() {
@@ -97,6 +103,12 @@ inline bool longRunRefusesList() {
 // Whether a stop is pending, without acting on it.
 inline bool longRunStopPending() {
     return long_run_detail::state.stopPending;
+}
+
+// Whether a run is open, so that a list run inside it needs no bracket of
+// its own.
+inline bool longRunOpen() {
+    return long_run_detail::state.openWatches > 0;
 }
 
 // Starts the token count again from 0, so that two runs of the same lists
