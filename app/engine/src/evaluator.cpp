@@ -231,7 +231,9 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     const int lowestRead = fromBottom ? kBlockStartTop : *top + 1;
     const int lowestTop = fromBottom ? kFirstValueSlot : *top;
 
-    const LongRunWatch watch(nesting == 0);
+    // The platform's period is begun only if the list goes through the
+    // loop below (its operators and libraries may poll it).
+    const LongRunWatch watch(nesting == 0, true);
     const RunScope scope(top, forceElementwise || list[0].code == code(Code::ElementwiseMarker));
     if (fromBottom) {
         storeScalar(stack[kBlockStartTop], 0.0, 0.0);
@@ -248,6 +250,7 @@ Status runTokens(const Token* list, Matrix* result, int32_t angleMode, TokenStep
     // together once the list is over (a list is straight: its nested runs
     // count their own); a stop asked for meanwhile is left for the next list.
     uint32_t ran = 0;
+    if (!ranScalar) longRunBeginPeriod();
     for (const Token* t = list; status == kOk && !ranScalar && t->code != 0; ++t) {
         const Quick quick = quickKind(t->code);
         // Numbers, variables and texts read nothing; the operators read one

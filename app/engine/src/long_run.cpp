@@ -9,6 +9,7 @@ namespace long_run_detail {
 State state;
 
 bool pollPassed(uint32_t passed) {
+    longRunBeginPeriod();
     if (platformLongWorkPoll(size_t(passed) * kTokensBetweenChecks) == 0) return false;
     state.stopPending = true;
     return true;

@@ -1,5 +1,7 @@
 #include "scalar_run.h"
 
+#include <algorithm>
+
 #include "builtins.h"
 #include "engine/code_list.h"
 #include "engine/long_run.h"
@@ -49,6 +51,8 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
         im[slot] = m.im[0];
     }
     int at = start;
+    // Slots below this one still hold what the stack holds.
+    int lowestWritten = start + 1;
     const Token* t = list;
     for (; t->code != 0; ++t) {
         switch (Code(t->code)) {
@@ -92,6 +96,7 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 if (at < lowestRead) return false;
                 re[at] = -re[at];
                 im[at] = -im[at];
+                lowestWritten = std::min(lowestWritten, at);
                 break;
             case Code::Add:
             case Code::Subtract:
@@ -104,6 +109,7 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
                 --at;
                 re[at] = z.re;
                 im[at] = z.im;
+                lowestWritten = std::min(lowestWritten, at);
                 break;
             }
             // Any other token: the loop runs the list from the start.
@@ -114,7 +120,8 @@ bool runScalarList(const Token* list, Matrix* stack, int16_t* top, int lowestRea
     // asked for meanwhile is left for the next list.
     longRunTokens(uint32_t(t - list));
     status = kOk;
-    for (int slot = lowestRead; slot <= at; ++slot) storeScalar(stack[slot], re[slot], im[slot]);
+    for (int slot = std::max(lowestRead, lowestWritten); slot <= at; ++slot)
+        storeScalar(stack[slot], re[slot], im[slot]);
     *top = int16_t(at);
     return true;
 }

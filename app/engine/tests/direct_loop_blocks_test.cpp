@@ -37,7 +37,7 @@ std::string bitsOf(const Matrix* m) {
         uint64_t im = 0;
         std::memcpy(&re, &m->re[i], sizeof re);
         if (m->im != nullptr) std::memcpy(&im, &m->im[i], sizeof im);
-        out += " " + std::to_string(re) + "/" + std::to_string(im);
+        out.append(" ").append(std::to_string(re)).append("/").append(std::to_string(im));
     }
     return out;
 }

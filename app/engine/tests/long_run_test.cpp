@@ -79,5 +79,46 @@ TEST(LongRun, TokensCountedTogetherPollOncePerRun) {
     platformUseVirtualClock(0);
 }
 
+// A run that defers its period (a list that may need no platform at all)
+// begins it at its first clock reading, or when asked before an operator
+// that polls by itself; either way a press then stops it as before.
+TEST(LongRun, ADeferredPeriodBeginsWhenFirstNeeded) {
+    orvana::testing::ScriptedBackend ui;
+    platformUseVirtualClock(1);
+    clearScriptAbort();
+    {
+        const LongRunWatch run(true, true);
+        // Not begun: an operator's own poll finds no period.
+        EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);
+        EXPECT_FALSE(longRunTokens(kTokensBetweenChecks));  // begins it, first reading
+        platformAdvanceClock(kLongRunMs);
+        ui.setPointerPressed(true);
+        EXPECT_TRUE(longRunTokens(kTokensBetweenChecks));
+        EXPECT_EQ(ui.pointerPolls(), 1);
+    }
+    EXPECT_EQ(ui.waitCursorChanges(), (std::vector<bool>{true, false}));
+    clearScriptAbort();
+    ui.setPointerPressed(false);
+    {
+        const LongRunWatch run(true, true);
+        longRunBeginPeriod();
+        EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);  // first reading
+        platformAdvanceClock(kLongRunMs);
+        ui.setPointerPressed(true);
+        EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 1);
+    }
+    // The stop an operator met ends a running script.
+    EXPECT_TRUE(scriptAborted());
+    clearScriptAbort();
+    {
+        // A short run never begun leaves nothing open behind it.
+        const LongRunWatch run(true, true);
+        EXPECT_FALSE(longRunTokens(3));
+    }
+    EXPECT_EQ(platformLongWorkPoll(kLongWorkUnitsBetweenReadings), 0);
+    EXPECT_FALSE(scriptAborted());
+    platformUseVirtualClock(0);
+}
+
 }  // namespace
 }  // namespace engine

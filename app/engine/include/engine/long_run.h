@@ -29,24 +29,43 @@ struct State {
     uint32_t tokens = 0;      // tokens run since the period began
     int openWatches = 0;      // outermost watches open
     bool stopPending = false;  // a stop seen when a list's tokens were counted
+    // The outermost watch left the platform's period for the first poll to
+    // begin (a list that may turn out to need none).
+    bool periodDeferred = false;
 };
 extern State state;
 // The slow half of longRunTokens: `passed` multiples were passed.
 bool pollPassed(uint32_t passed);
 }  // namespace long_run_detail
 
+// Begins the platform's period an outermost watch deferred: before anything
+// may poll it (an operator, a library, the token count's clock reading).
+inline void longRunBeginPeriod() {
+    long_run_detail::State& s = long_run_detail::state;
+    if (!s.periodDeferred) return;
+    s.periodDeferred = false;
+    platformLongWorkBegin();
+}
+
 // Brackets a run of the evaluator; the outermost bracket makes the period and
 // nested runs (outermost = false, or inside another bracket) belong to it.
 // A run that would be outermost but starts inside another watch (a script's
 // blocks inside Run from here) leaves the platform's brackets alone, as a
 // nested bracket there changes nothing, and only passes a stop on to the
-// script when it ends.
+// script when it ends. A deferred watch begins the platform's period only
+// when longRunBeginPeriod is called inside it, so a short list of plain
+// arithmetic never calls into the platform; it must be called before
+// anything that may poll the period.
 class LongRunWatch {
 public:
-    explicit LongRunWatch(bool outermost) : outermost_(outermost) {
+    explicit LongRunWatch(bool outermost, bool deferred = false) : outermost_(outermost) {
         if (!outermost_) return;
         bracketed_ = long_run_detail::state.openWatches++ == 0;
-        if (bracketed_) platformLongWorkBegin();
+        if (!bracketed_) return;
+        if (deferred)
+            long_run_detail::state.periodDeferred = true;
+        else
+            platformLongWorkBegin();
     }
     ~LongRunWatch() {
         if (!outermost_) return;
@@ -56,7 +75,10 @@ public:
         // pending one is left for the script's next list to meet, unless the
         // whole run is over.
         if (bracketed_) {
-            if (platformLongWorkEnd() != 0) abortScript();
+            if (s.periodDeferred)
+                s.periodDeferred = false;
+            else if (platformLongWorkEnd() != 0)
+                abortScript();
             s.stopPending = false;
         } else if (!s.stopPending && platformLongWorkStopped() != 0) {
             abortScript();
