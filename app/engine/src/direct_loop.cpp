@@ -211,14 +211,17 @@ void Loop::go(int& last) {
 
 }  // namespace
 
-DirectLoop runLoopDirectly(const LoopBlocks& blocks, ScriptRunState& run, TapCheck& taps,
-                           int& last) {
+bool loopsMayRunDirectly(const ScriptRunState& run) {
     // The blocks' own runs would each be bracketed inside the run that is
     // open; without one, or with anything that changes how lists run, the
     // blocks run one by one.
-    if (!directBlocks || evaluating || longRunStopPending() || !longRunOpen() ||
-        run.graph != nullptr)
-        return DirectLoop::NotNow;
+    return directBlocks && !evaluating && !longRunStopPending() && longRunOpen() &&
+           run.graph == nullptr;
+}
+
+DirectLoop runLoopDirectly(const LoopBlocks& blocks, ScriptRunState& run, TapCheck& taps,
+                           int& last) {
+    if (!loopsMayRunDirectly(run)) return DirectLoop::NotNow;
     Loop loop(blocks, run, taps);
     if (const DirectLoop ready = loop.prepare(); ready != DirectLoop::Ran) return ready;
     if (!loop.enters()) return DirectLoop::NotNow;

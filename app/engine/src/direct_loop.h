@@ -24,7 +24,8 @@ inline constexpr int kMaxDirectLoopBlocks = 16;
 
 // The blocks of one loop as the runner hands them over.
 struct LoopBlocks {
-    std::array<EquationBlock*, kMaxDirectLoopBlocks> blocks{};  // the FOR block first, its END last
+    // The FOR block first, its END last; only the first `count` are set.
+    std::array<EquationBlock*, kMaxDirectLoopBlocks> blocks;
     int first = 0;                                              // the FOR block's index
     int count = 0;
     bool keepsStatus = false;  // the blocks keep their statuses (Run from here)
@@ -35,6 +36,11 @@ enum class DirectLoop {
     NotNow,    // the FOR block is left to run on its own this time
     Ran,       // blocks ran; `last` is the last one run in full
 };
+
+// Whether a loop may run directly at all now (direct loop blocks on, no
+// evaluation flag, no stop pending, a run open, not graphing): a cheap test
+// before the loop's blocks are gathered.
+bool loopsMayRunDirectly(const ScriptRunState& run);
 
 // Runs the loop whose FOR block (`blocks.first`) is about to run, its tap
 // check made, with `run` as the runner left it for that block. When it ran,

@@ -45,7 +45,7 @@ template <class BlockAt>
 int runPlainLoopAt(int a, int count, BlockAt blockAt, bool keepsStatus, ScriptRunState& run,
                    TapCheck& taps, DeclinedLoops& declined) {
     const int exit = plainForExit(blockAt(a).parsed());
-    if (exit < 0 || declined.has(a)) return -1;
+    if (exit < 0 || declined.has(a) || !loopsMayRunDirectly(run)) return -1;
     LoopBlocks loop;
     loop.first = a;
     loop.count = exit - a;
