@@ -258,6 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"a comment inside the loop",
                  {u"s=0", u"FOR(\"k\",1,1,5)", u"* adds k", u"s=s+k", u"END"},
                  {u"s", u"k"}},
+        LoopCase{"a sweep of body forms",
+                 {u"s=1", u"z=0", u"FOR(\"k\",-2,0.75,3)", u"-(k*i)", u"(1+2i)*(3-k*i)",
+                  u"z=z-(-k)*i", u"s=((k+1)*(k+2))*((k+3)*(k+4))-((k+5)/(k+6))", u"-k",
+                  u"V:s=s/4", u"s=s/(k+0.5)", u"END"},
+                 {u"s", u"z", u"k"}},
         LoopCase{"ANS inside the loop",
                  {u"s=0", u"FOR(\"k\",1,1,3)", u"k*2", u"s=ANS+s", u"END"},
                  {u"s", u"k"}}));
