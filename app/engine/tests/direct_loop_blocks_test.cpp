@@ -1,7 +1,8 @@
-// Plain FOR and END blocks run directly by the script runner. Every case is
-// run twice, once with every block evaluated and once with the direct
-// blocks, and both runs must leave the same answers (to the bit), statuses,
-// answer index, variables, abort flag, pointer polls and messages.
+// Plain FOR and END blocks, and whole plain loops over scalar blocks, run
+// directly by the script runner. Every case is run twice, once with every
+// block evaluated and once with the direct blocks and loops, and both runs
+// must leave the same answers (to the bit), statuses, answer index,
+// variables, stack slots, abort flag, pointer polls and messages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
