@@ -303,6 +303,72 @@ INSTANTIATE_TEST_SUITE_P(
         return cases;
     }()));
 
+// Loops made up at random from a fixed seed: bodies of scalar arithmetic
+// over real and complex values, quotients that may meet a zero divisor,
+// element-wise blocks, an occasional matrix or text operand that sends the
+// blocks back to the runner, and now and then a tap.
+std::u16string ascii(const std::string& s) {
+    return std::u16string(s.begin(), s.end());
+}
+
+class RandomLoop {
+public:
+    explicit RandomLoop(uint32_t seed) : state_(seed * 2654435761u + 1u) {}
+
+    LoopCase make() {
+        // The step is a number or d, which no body block assigns, so that
+        // every loop comes to its end.
+        LoopCase c{"a loop made up at random", {u"a=1.5", u"b=-2", u"c=0.25i", u"d=0.75", u"s=0"},
+                   {u"a", u"b", u"c", u"s", u"k"}};
+        if (pick(6) == 0) c.lines.push_back(u"m=[1,2]");
+        static const char* const kStarts[] = {"1", "-3", "0.5", "a"};
+        static const char* const kSteps[] = {"1", "-0.5", "0.25", "2", "d"};
+        static const char* const kEnds[] = {"6", "-4", "3.5", "12"};
+        c.lines.push_back(ascii(std::string("FOR(\"k\",") + kStarts[pick(4)] + "," +
+                                kSteps[pick(5)] + "," + kEnds[pick(4)] + ")"));
+        const int bodies = 1 + pick(4);
+        for (int i = 0; i < bodies; ++i) {
+            static const char* const kTargets[] = {"a=", "b=", "c=", "s=", "", "V:s="};
+            std::string line = kTargets[pick(6)] + expression(3);
+            if (line.size() > 90) line = "s=s+k";
+            c.lines.push_back(ascii(line));
+        }
+        c.lines.push_back(u"END");
+        c.lines.push_back(u"t=s");
+        c.variables.push_back(u"t");
+        if (pick(4) == 0) c.tapAtPoll = 1 + pick(3);
+        return c;
+    }
+
+private:
+    int pick(int n) {
+        state_ = state_ * 1664525u + 1013904223u;
+        return int((state_ >> 8) % uint32_t(n));
+    }
+    std::string expression(int depth) {
+        if (depth == 0 || pick(3) == 0) {
+            static const char* const kLeaves[] = {"a", "b", "c",     "s",  "k", "d",
+                                                  "2", "0", "(k-2)", "0.5", "i"};
+            // A matrix or a text comes up rarely.
+            static const char* const kRare[] = {"m", "\"x\""};
+            if (pick(25) == 0) return kRare[pick(2)];
+            return kLeaves[pick(11)];
+        }
+        static const char* const kOperators[] = {"+", "-", "*", "/"};
+        std::string e = "(" + expression(depth - 1) + kOperators[pick(4)] + expression(depth - 1) + ")";
+        return pick(5) == 0 ? "-" + e : e;
+    }
+
+    uint32_t state_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Random, DirectLoopBlocks, ::testing::ValuesIn([] {
+                             std::vector<LoopCase> cases;
+                             for (uint32_t seed = 1; seed <= 60; ++seed)
+                                 cases.push_back(RandomLoop(seed).make());
+                             return cases;
+                         }()));
+
 TEST_F(WorkspaceTest, ALongLoopRunsDirectlyToItsSum) {
     BlockList blocks;
     blocks.clear();
