@@ -334,9 +334,18 @@ public:
             c.lines.push_back(ascii(line));
         }
         c.lines.push_back(u"END");
-        c.lines.push_back(u"t=s");
         c.variables.push_back(u"t");
         if (pick(4) == 0) c.tapAtPoll = 1 + pick(3);
+        if (pick(3) == 0) {
+            // The same loop in a called Workspace, its lists running on the
+            // calling block's values.
+            c.called = c.lines;
+            c.called.push_back(u"RETURN(s)");
+            c.lines = {u"r=1+Inner(0)", u"t=r"};
+            c.variables.push_back(u"r");
+        } else {
+            c.lines.push_back(u"t=s");
+        }
         return c;
     }
 
