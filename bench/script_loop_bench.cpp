@@ -1,6 +1,6 @@
 // A Workspace script looping 100000 times: FOR ... END around one
 // assignment, run in place ("Run from here"), also with every block
-// evaluated, and as a called Workspace.
+// evaluated, and as a called Workspace; and short loops nested in a long one.
 // Items processed are loop iterations, so the rate is the time per
 // iteration.
 #include <benchmark/benchmark.h>
