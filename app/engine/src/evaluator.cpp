@@ -2,12 +2,12 @@
 // token, with the stack checks after every token; library tokens go to their
 // library, built-in tokens to applyBuiltin.
 #include "engine/evaluator.h"
-#include "engine/long_run.h"
 
 #include <algorithm>
 
 #include "engine/code_list.h"
 #include "engine/library_table.h"
+#include "engine/long_run.h"
 #include "engine/round_significant.h"
 #include "engine/value_stack.h"
 #include "engine_state_data.h"
@@ -164,27 +164,21 @@ bool bothScalars(const Matrix& y, const Matrix& x) {
     return !elementwise && y.kind == LATTIX_KIND_SCALAR && x.kind == LATTIX_KIND_SCALAR;
 }
 
-Status quickBinary(Quick kind, Matrix* stack, int16_t* top) {
+Status quickBinary(Quick kind, const Token& t, Matrix* stack, int16_t* top) {
     Matrix& x = stack[*top];
     Matrix& y = stack[*top - 1];
     --*top;
+    if (ScalarValue z; bothScalars(y, x) &&
+                       combineScalars(t.code, {y.re[0], y.im[0]}, {x.re[0], x.im[0]}, z)) {
+        y.re[0] = z.re;
+        y.im[0] = z.im;
+        return kOk;
+    }
     const int flag = elementwise ? 1 : 0;
     switch (kind) {
-        case Quick::Add:
-            if (!bothScalars(y, x)) return addMatrix(&y, &x, flag);
-            y.re[0] = y.re[0] + x.re[0];
-            y.im[0] = y.im[0] + x.im[0];
-            return kOk;
-        case Quick::Subtract:
-            if (!bothScalars(y, x)) return subMatrix(&y, &x, flag);
-            y.re[0] = y.re[0] - x.re[0];
-            y.im[0] = y.im[0] - x.im[0];
-            return kOk;
-        case Quick::Multiply: {
-            if (!bothScalars(y, x)) return multMatrix(&y, &x, flag);
-            scalarProduct(y.re[0], y.im[0], x.re[0], x.im[0], y.re[0], y.im[0]);
-            return kOk;
-        }
+        case Quick::Add: return addMatrix(&y, &x, flag);
+        case Quick::Subtract: return subMatrix(&y, &x, flag);
+        case Quick::Multiply: return multMatrix(&y, &x, flag);
         default: return divMatrix(&y, &x, flag);
     }
 }
@@ -205,7 +199,7 @@ Status quickStep(Quick kind, const Token& t, int32_t angleMode, Matrix* stack, i
             copyValue(stack[*top], *value);
             return kOk;
         }
-        default: return quickBinary(kind, stack, top);
+        default: return quickBinary(kind, t, stack, top);
     }
 }
 
