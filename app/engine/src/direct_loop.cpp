@@ -4,11 +4,9 @@
 #include "engine/answer_index.h"
 #include "engine/long_run.h"
 #include "engine/value_stack.h"
-#include "engine/variables.h"
 #include "engine_state_data.h"
 #include "for_step.h"
 #include "scalar_program.h"
-#include "variable_read.h"
 
 namespace engine {
 namespace {
@@ -29,12 +27,6 @@ DirectLoop readiness(const EquationBlock& block) {
     return DirectLoop::Ran;
 }
 
-// A FOR argument: a number, or a variable read each time.
-struct Argument {
-    const Matrix* variable = nullptr;
-    double value = 0.0;
-};
-
 // One run of the loop, from its FOR block until the loop ends or something
 // sends the blocks back to the runner.
 //
@@ -52,13 +44,13 @@ public:
 
     DirectLoop prepare();
     // Whether the FOR block can run now: its arguments scalars, its step not
-    // zero on entry.
-    bool enters();
+    // zero on entry. They are read before the tap check of the FOR's next
+    // run, so an empty variable is left for the evaluator.
+    bool enters(bool reentry) { return plainForArguments(forList_, reentry, args_, false); }
     void go(int& last);
 
 private:
     EquationBlock& block(int offset) const { return *blocks_.blocks[size_t(offset)]; }
-    bool readArguments(ForArguments& args) const;
     // The block at `offset` ran in full (its tokens not yet counted).
     void ran(int offset) {
         pending_[size_t(offset)] = true;
@@ -85,7 +77,6 @@ private:
     const Token* endList_ = nullptr;
     int end_ = 0;  // the END block's offset
     Matrix* variable_ = nullptr;
-    std::array<Argument, 3> arguments_{};
     ForArguments args_;  // as the FOR block about to run reads them
     ListBase at_;
     std::array<ScalarProgram, kMaxDirectLoopBlocks - 2> bodies_;
@@ -110,39 +101,15 @@ DirectLoop Loop::prepare() {
     if (plainForExit(forList_) != b.first + b.count || !isPlainEnd(endList_) ||
         jumpTarget(endList_[0]) != b.first)
         return DirectLoop::NotPlain;
-    for (size_t i = 0; i < arguments_.size(); ++i) {
-        const Token& t = forList_[i + 1];
-        if (t.code == code(Code::Numeral)) {
-            arguments_[i].value = t.value;
-        } else if (t.code == code(Code::Variable) && t.value >= 0.0 && t.value < 65536.0) {
-            arguments_[i].variable = variableAt(uint16_t(t.value));
-            if (arguments_[i].variable == nullptr) return DirectLoop::NotPlain;
-        } else {
+    for (int i = 1; i <= 3; ++i)
+        if (forList_[i].code != code(Code::Numeral) && forList_[i].code != code(Code::Variable))
             return DirectLoop::NotPlain;
-        }
-    }
     if (!listBase(4, at_)) return DirectLoop::NotNow;
     variable_ = plainForVariable(forList_);
     if (variable_ == nullptr) return DirectLoop::NotNow;
     for (int i = 1; i < end_; ++i)
         if (!bodies_[size_t(i - 1)].decode(block(i).parsed(), at_)) return DirectLoop::NotPlain;
     return DirectLoop::Ran;
-}
-
-// The arguments as the FOR list pushes them; false when a variable holds no
-// scalar (an empty one is left for the evaluator to turn into 0).
-bool Loop::readArguments(ForArguments& args) const {
-    for (size_t i = 0; i < arguments_.size(); ++i) {
-        const Argument& a = arguments_[i];
-        if (a.variable == nullptr) {
-            args.values[i] = {a.value, 0.0};
-            continue;
-        }
-        const Matrix* m = scalarHeldBy(a.variable);
-        if (m == nullptr) return false;
-        args.values[i] = {m->re[0], m->im[0]};
-    }
-    return true;
 }
 
 void Loop::leave(int offset) {
@@ -163,10 +130,6 @@ void Loop::flush() {
     for (int offset = last_ + 1; offset <= end_; ++offset) leave(offset);
     for (int offset = 0; offset <= last_; ++offset) leave(offset);
     setAnswerIndex(blocks_.first + last_);
-}
-
-bool Loop::enters() {
-    return readArguments(args_) && (run_.reentry || args_.values[1].re != 0.0);
 }
 
 // Each way out leaves run_.next where the runner goes on after the block run
@@ -203,7 +166,7 @@ void Loop::go(int& last) {
         if (!count(1)) break;
         // Back to the FOR block, as the runner goes back.
         run_.reentry = true;
-        if (!readArguments(args_) || !tapCheck(0)) break;
+        if (!enters(true) || !tapCheck(0)) break;
     }
     flush();
     last = first + last_;
@@ -224,7 +187,7 @@ DirectLoop runLoopDirectly(const LoopBlocks& blocks, ScriptRunState& run, TapChe
     if (!loopsMayRunDirectly(run)) return DirectLoop::NotNow;
     Loop loop(blocks, run, taps);
     if (const DirectLoop ready = loop.prepare(); ready != DirectLoop::Ran) return ready;
-    if (!loop.enters()) return DirectLoop::NotNow;
+    if (!loop.enters(run.reentry)) return DirectLoop::NotNow;
     loop.go(last);
     return DirectLoop::Ran;
 }

@@ -19,15 +19,20 @@ constinit int& nesting = theEngineState.nesting;
 constinit bool& directBlocks = theEngineState.directLoopBlocks;
 
 // The value a FOR argument token pushes when it is a number or a variable
-// holding a scalar; false for anything else. Reading a variable turns an
-// empty one into 0, as the evaluator's push does.
-bool argumentValue(const Token& t, ScalarValue& v) {
+// holding a scalar; false for anything else. With `emptyToZero`, reading an
+// empty variable turns it into 0, as the evaluator's push does; without, an
+// empty one gives false and stays as it is.
+bool argumentValue(const Token& t, bool emptyToZero, ScalarValue& v) {
     if (t.code == code(Code::Numeral)) {
         v = {t.value, 0.0};
         return true;
     }
     if (t.code != code(Code::Variable)) return false;
-    const Matrix* m = scalarHeldBy(readVariable(t));
+    const Matrix* m = nullptr;
+    if (emptyToZero)
+        m = scalarHeldBy(readVariable(t));
+    else if (t.value >= 0.0 && t.value < 65536.0)
+        m = scalarHeldBy(variableAt(uint16_t(t.value)));
     if (m == nullptr) return false;
     v = {m->re[0], m->im[0]};
     return true;
@@ -75,9 +80,9 @@ Matrix* plainForVariable(const Token* list) {
     return ref == kNoVariable ? nullptr : variableAt(ref);
 }
 
-bool plainForArguments(const Token* list, bool reentry, ForArguments& args) {
+bool plainForArguments(const Token* list, bool reentry, ForArguments& args, bool emptyToZero) {
     for (size_t i = 0; i < args.values.size(); ++i)
-        if (!argumentValue(list[i + 1], args.values[i])) return false;
+        if (!argumentValue(list[i + 1], emptyToZero, args.values[i])) return false;
     return reentry || args.values[1].re != 0.0;
 }
 

@@ -61,10 +61,14 @@ struct ForArguments {
     std::array<ScalarValue, 3> values{};  // start, step, end
 };
 
-// Reads the arguments of the plain FOR `list` (an empty variable becomes 0,
-// as pushing it does); false when one holds no scalar or, on entry (not a
-// re-entry), the step is zero: the evaluator then runs the block.
-bool plainForArguments(const Token* list, bool reentry, ForArguments& args);
+// Reads the arguments of the plain FOR `list`; false when one is not a
+// number or a variable holding a scalar or, on entry (not a re-entry), the
+// step is zero: the evaluator then runs the block. An empty variable becomes
+// 0, as pushing it does; without `emptyToZero` it gives false and stays
+// empty, so that reading the arguments before the block's tap check changes
+// nothing.
+bool plainForArguments(const Token* list, bool reentry, ForArguments& args,
+                       bool emptyToZero = true);
 
 // The FOR's own step: its variable `k` takes the next value (the start on
 // entry) and, past the end, the script leaves the loop. Gives the value.
