@@ -9,7 +9,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "engine/block_list.h"
 #include "engine/script_cache.h"
@@ -28,26 +30,32 @@ benchmark::Counter perLoopIteration() {
                                                benchmark::Counter::kInvert);
 }
 
-void fillLoop(engine::BlockList& blocks) {
+// The blocks of `lines`, in order.
+void fill(engine::BlockList& blocks, std::initializer_list<std::u16string_view> lines) {
     blocks.clear();
-    blocks.append(u"s=0");
-    blocks.append(u"FOR(\"k\",1,1,100000)");
-    blocks.append(u"s=s+k");
-    blocks.append(u"END");
+    for (std::u16string_view line : lines) blocks.append(line);
     blocks.dropFirst();
 }
 
-void RunFromHereLoop(benchmark::State& state) {
+// Times Run from here over `lines`, which make kIterations passes; the
+// counter `perPass` is the time of one.
+void timeRunFromHere(benchmark::State& state, std::initializer_list<std::u16string_view> lines,
+                     const char* perPass) {
     engine::resetVariables();
     engine::installScriptSupport();
     engine::BlockList blocks;
-    fillLoop(blocks);
+    fill(blocks, lines);
     for (auto _ : state) {
         engine::clearScriptAbort();
         engine::runFromBlock(blocks, 0);
     }
     state.SetItemsProcessed(state.iterations() * kIterations);
-    state.counters["seconds_per_loop_iteration"] = perLoopIteration();
+    state.counters[perPass] = perLoopIteration();
+}
+
+void RunFromHereLoop(benchmark::State& state) {
+    timeRunFromHere(state, {u"s=0", u"FOR(\"k\",1,1,100000)", u"s=s+k", u"END"},
+                    "seconds_per_loop_iteration");
 }
 BENCHMARK(RunFromHereLoop)->Unit(benchmark::kMillisecond);
 
@@ -62,20 +70,10 @@ BENCHMARK(RunFromHereLoopEvaluated)->Unit(benchmark::kMillisecond);
 // Short inner loops: FOR j from 1 to 4 inside FOR i from 1 to 25000, so
 // that entering a loop weighs as much as running it. Items are inner passes.
 void NestedShortLoops(benchmark::State& state) {
-    engine::resetVariables();
-    engine::installScriptSupport();
-    engine::BlockList blocks;
-    blocks.clear();
-    for (std::u16string_view line : {u"s=0", u"FOR(\"i\",1,1,25000)", u"FOR(\"j\",1,1,4)",
-                                      u"s=s+i*j", u"END", u"END"})
-        blocks.append(line);
-    blocks.dropFirst();
-    for (auto _ : state) {
-        engine::clearScriptAbort();
-        engine::runFromBlock(blocks, 0);
-    }
-    state.SetItemsProcessed(state.iterations() * kIterations);
-    state.counters["seconds_per_inner_iteration"] = perLoopIteration();
+    timeRunFromHere(state,
+                    {u"s=0", u"FOR(\"i\",1,1,25000)", u"FOR(\"j\",1,1,4)", u"s=s+i*j", u"END",
+                     u"END"},
+                    "seconds_per_inner_iteration");
 }
 BENCHMARK(NestedShortLoops)->Unit(benchmark::kMillisecond);
 
@@ -87,14 +85,8 @@ void CalledWorkspaceLoop(benchmark::State& state) {
     engine::setScriptFolder(std::u16string(folder.begin(), folder.end()));
     {
         engine::BlockList blocks;
-        blocks.clear();
-        blocks.append(u"LOCAL(\"s,k\")");
-        blocks.append(u"s=0");
-        blocks.append(u"FOR(\"k\",1,1,100000)");
-        blocks.append(u"s=s+k");
-        blocks.append(u"END");
-        blocks.append(u"RETURN(s)");
-        blocks.dropFirst();
+        fill(blocks, {u"LOCAL(\"s,k\")", u"s=0", u"FOR(\"k\",1,1,100000)", u"s=s+k", u"END",
+                      u"RETURN(s)"});
         engine::saveWorkspace(engine::workspacePath(u"Loop").c_str(), false, &blocks);
     }
     Matrix* result = newMatrix(1, 1);
